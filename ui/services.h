@@ -1,0 +1,18 @@
+#pragma once
+// The platform services that the windows use, handed to each window by the application
+// (real ones in the program, fakes in the tests).
+
+#include "core/resource_source.h"
+#include "platform/cursor.h"
+#include "platform/message_boxes.h"
+
+namespace velkaron {
+
+struct Services
+{
+    const ResourceSource &resources;
+    MessageBoxes &messages;
+    Cursor &cursor;
+};
+
+} // namespace velkaron

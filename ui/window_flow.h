@@ -1,0 +1,45 @@
+#pragma once
+// The life of the program's windows: the loading window first; once the dictionary is
+// in, the main window, whose load closes the loading window. The flow owns the windows
+// and reports, through finished(), the exit status the program ends with.
+
+#include "core/module.h"
+#include "ui/services.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace velkaron {
+
+class FrmCharge;
+class FrmSyno;
+
+class WindowFlow final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WindowFlow)
+
+public:
+    WindowFlow(Module &module, Services services, QObject *parent = nullptr);
+    ~WindowFlow() override;
+
+    // Shows the loading window.
+    void start();
+
+    FrmCharge *loadingWindow() const;
+    FrmSyno *mainWindow() const;
+
+signals:
+    void finished(int exitStatus);
+
+private:
+    void onDictionaryLoaded();
+    void onMainWindowLoaded();
+
+    Module &module_;
+    Services services_;
+    QPointer<FrmCharge> loading_;
+    QPointer<FrmSyno> main_;
+};
+
+} // namespace velkaron
