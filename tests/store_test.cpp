@@ -1,24 +1,15 @@
 // The store as the program fills it: the letter texts compiled into the executable,
 // through the real resource layer.
 
-#include "core/loader.h"
 #include "platform/embedded_resources.h"
+#include "real_dictionary.h"
 
 #include <gtest/gtest.h>
 
 namespace velkaron {
 namespace {
 
-const DictionaryStore &store()
-{
-    static const DictionaryStore loaded = [] {
-        auto result = DictionaryLoader::load(EmbeddedResources());
-        if (auto *failure = std::get_if<LoadFailure>(&result))
-            throw std::runtime_error(failure->message().toStdString());
-        return std::get<DictionaryStore>(std::move(result));
-    }();
-    return loaded;
-}
+const DictionaryStore &store() { return testing::realModule().store; }
 
 constexpr LetterIndex A = 0, C = 2;
 
@@ -64,14 +55,7 @@ TEST(Store, LastLineOfEveryLetterEndsWithItsLastRealCharacter)
     EXPECT_TRUE(store().LetterTableOf(C).Lines(4231).isEmpty());
 }
 
-int findHeadword(const LetterTable &table, QStringView headword, int from = 1)
-{
-    for (int i = from; i <= table.lineCount(); ++i) {
-        if (table.Headword(i) == headword)
-            return i;
-    }
-    return 0;
-}
+using testing::findHeadword;
 
 TEST(Store, KeysKeepCaseAndLigatures)
 {
