@@ -1,0 +1,677 @@
+#!/usr/bin/env python3
+"""Builds the 26 dictionary letter texts (data/A.txt ... data/Z.txt).
+
+Sources, read-only:
+  * mythes-fr   /usr/share/mythes/thes_fr.dat          primary thesaurus
+  * WOLF        data/sources/wolf/wn-data-fra.tab       fills letters the thesaurus leaves short
+  * hunspell-fr /usr/share/hunspell/fr.{dic,aff}        word check and parts of speech
+  * overlay     tools/overlay.txt                       our hand-written entries
+
+The output is deterministic: the same sources give the same bytes.  The script
+prints, per letter, how many lines each source gave, and a few figures about
+the result.  Usage:
+
+    python3 tools/gen_dictionary.py [--out DIR]
+"""
+
+import argparse
+import collections
+import itertools
+import os
+import re
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+MYTHES = '/usr/share/mythes/thes_fr.dat'
+HUNSPELL_DIC = '/usr/share/hunspell/fr.dic'
+HUNSPELL_AFF = '/usr/share/hunspell/fr.aff'
+WOLF = os.path.join(ROOT, 'data', 'sources', 'wolf', 'wn-data-fra.tab')
+OVERLAY = os.path.join(ROOT, 'tools', 'overlay.txt')
+
+LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'
+LINE_COUNTS = dict(zip(LETTERS, [
+    3708, 2088, 4230, 3027, 3212, 1756, 1413, 925, 2103, 355, 76, 1095, 2169,
+    641, 826, 3796, 153, 2731, 2683, 1795, 178, 990, 34, 18, 19, 75]))
+
+# Category values with the number of lines the finished dictionary should
+# roughly carry; the numbers break ties when a source's combination of parts
+# of speech has no value of its own.
+CATEGORY_WEIGHTS = {
+    'n': 19816, 'adj': 8119, 'v': 6572, 'adj n': 3300, 'adv': 1162,
+    'adj v': 315, 'loc': 298, 'n v': 157, 'pron': 57, 'interj': 56,
+    'adv n': 39, 'adj n v': 36, 'prép': 25, 'interj n': 19, 'adj adv': 17,
+    'adj pron': 13, 'conj': 11, 'adv prép': 11, 'expr': 10, 'adv loc': 10,
+    'adv conj': 9, 'conj n': 9, 'n préf': 6, 'n prép': 5, 'adj prép': 4,
+    'adj interj n': 4, 'art': 4, 'n pron': 3, 'préf': 2, 'adv v': 2,
+    'adv pron': 1, 'n adv': 1, 'adj interj': 1, 'loc n': 1, 'prep pron': 1,
+}
+# Values carried by one particular line only; never derived from a source.
+RESERVED_CATEGORIES = {'loc n', 'prep pron', 'n adv'}
+ABBREV_ORDER = ['adj', 'adv', 'art', 'conj', 'expr', 'interj', 'loc', 'n',
+                'préf', 'prép', 'pron', 'v']
+
+MYTHES_POS = {
+    'nom': 'n', 'adjectif': 'adj', 'verbe': 'v', 'adverbe': 'adv',
+    'interjection': 'interj', 'pronom': 'pron', 'preposition': 'prép',
+    'conjonction': 'conj', 'determinant': 'adj', 'nombre': 'adj',
+}
+WOLF_POS = {'n': 'n', 'v': 'v', 'a': 'adj', 's': 'adj', 'r': 'adv'}
+ARTICLES = {'le', 'la', 'les', 'un', 'une', 'des', 'du'}
+
+# Multi-word headwords that open with one of these are locutions.
+LOCUTION_OPENERS = {
+    'à', 'au', 'aux', 'en', 'de', 'du', 'des', 'par', 'pour', 'sans', 'sur',
+    'sous', 'avec', 'après', 'avant', 'dans', 'tout', 'comme', 'entre',
+    'contre', 'hors', 'vis-à-vis', 'd\'', 'y', 'jusqu\'', 'il', 'on', 'ne',
+}
+
+LOWER = set('abcdefghijklmnopqrstuvwxyz')
+UPPER = set('ABCDEFGHIJKLMNOPQRSTUVWXYZ')
+ACCENTED = set('àâçèéêëîïôöùûü')
+HEADWORD_CHARS = LOWER | UPPER | ACCENTED | set("æ -'’")
+SYNONYM_CHARS = LOWER | UPPER | ACCENTED | set("æ -'ÉÂ")
+OVERLAY_EXTRA_CHARS = set('()*')
+LONGEST_HEADWORD = 'assimilation chlorophyllienne'
+MAX_SYNONYMS = 42          # one line, sans-gêne, has 43: it comes from the overlay
+
+# The folding used by the program's lookups: accented small letters only.
+SUB_ACCENTS = str.maketrans('àäâçéèëêïîöôùüûÿ', 'aaaceeeeiioouuuy')
+# Dictionary order also ignores case, all accents and the ae ligature.
+COLLATE_MAP = str.maketrans({**{c: f for c, f in zip('àäâçéèëêïîöôùüûÿ', 'aaaceeeeiioouuuy')},
+                             'æ': 'ae', 'œ': 'oe', '-': None, "'": None, '’': None})
+
+
+def fold_key(word):
+    """Folded, lower-cased key: the form that prefix searches compare."""
+    return word.translate(SUB_ACCENTS).lower()
+
+
+def collate(word):
+    return word.lower().translate(COLLATE_MAP)
+
+
+def letter_of(headword):
+    first = collate(headword[:1])[:1].upper()
+    return first if first in LETTERS else None
+
+
+# ---------------------------------------------------------------- hunspell
+
+class Hunspell:
+    """Word check against the hunspell-fr word list, suffix rules only.
+
+    Elided forms (l', d', qu' ...) are checked on the part after the
+    apostrophe, so prefix rules are not needed."""
+
+    def __init__(self, dic_path, aff_path):
+        self.rules = collections.defaultdict(list)   # added suffix -> rules
+        self.participle_rules = collections.defaultdict(list)   # flag -> past participle rules
+        for line in open(aff_path, encoding='utf-8'):
+            parts = line.split()
+            if len(parts) < 5 or parts[0] != 'SFX':
+                continue
+            flag, strip, add, cond = parts[1], parts[2], parts[3], parts[4]
+            strip = '' if strip == '0' else strip
+            add = add.split('/')[0]
+            add = '' if add == '0' else add
+            self.rules[add].append((flag, strip, re.compile('(?:' + cond + ')$')))
+            morph = set(parts[5:])
+            if 'po:ppas' in morph and ('is:sg' in morph and 'is:mas' in morph or 'is:inv' in morph):
+                self.participle_rules['ppas', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
+            if 'po:ppre' in morph:
+                self.participle_rules['ppre', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
+        self.stems = collections.defaultdict(list)   # stem -> [(flags, tags)]
+        with open(dic_path, encoding='utf-8') as f:
+            next(f)
+            for line in f:
+                parts = line.split()
+                if not parts:
+                    continue
+                word, _, flags = parts[0].partition('/')
+                pairs = {flags[i:i + 2] for i in range(0, len(flags), 2)}
+                tags = [p[3:] for p in parts[1:] if p.startswith('po:')]
+                self.stems[word].append((pairs, tags))
+        self.cache = {}
+
+    def _analyses(self, word):
+        """Parts-of-speech tag lists of every stem that yields `word`."""
+        if word in self.cache:
+            return self.cache[word]
+        found = []
+        for flags, tags in self.stems.get(word, ()):
+            if '()' not in flags:
+                found.append(tags)
+        for cut in range(0, len(word) + 1):
+            add = word[len(word) - cut:] if cut else ''
+            for flag, strip, cond in self.rules.get(add, ()):
+                stem = word[:len(word) - cut] + strip
+                if not stem or not cond.search(stem):
+                    continue
+                for flags, tags in self.stems.get(stem, ()):
+                    if flag in flags:
+                        found.append(tags)
+        self.cache[word] = found
+        return found
+
+    def _token_known(self, token, allow_proper):
+        token = token.replace('’', "'")
+        if "'" in token:
+            head, _, tail = token.rpartition("'")
+            if head.lower() in ('l', 'd', 'qu', 'j', 'm', 'n', 's', 't', 'c', 'jusqu', 'lorsqu', 'puisqu'):
+                token = tail
+            if not token:
+                return True
+        for form in (token, token.lower()):
+            for tags in self._analyses(form):
+                if allow_proper or not tags or not all(t in ('npr', 'prn', 'patr') for t in tags):
+                    return True
+        return False
+
+    def known(self, phrase, allow_proper=False):
+        """True when hunspell knows the phrase, or each of its words."""
+        if self._token_known(phrase, allow_proper):
+            return True
+        tokens = [t for t in re.split(r'[ ]', phrase) if t]
+        if len(tokens) == 1 and '-' not in phrase:
+            return False
+        for token in tokens:
+            if self._token_known(token, allow_proper):
+                continue
+            if '-' in token and all(self._token_known(p, allow_proper) for p in token.split('-') if p):
+                continue
+            return False
+        return True
+
+    def participle(self, verb, kind):
+        """Past ('ppas', masculine singular) or present ('ppre') participle of an infinitive."""
+        for flags, tags in self.stems.get(verb, ()):
+            if not any(re.match(r'v[0-9]', t) for t in tags):
+                continue
+            for flag in sorted(flags):
+                for strip, add, cond in self.participle_rules.get((kind, flag), ()):
+                    if verb.endswith(strip) and cond.search(verb):
+                        return verb[:len(verb) - len(strip)] + add
+        return None
+
+    def categories(self, word):
+        cats = set()
+        for tags in self._analyses(word):
+            for t in tags:
+                if t == 'nom':
+                    cats.add('n')
+                elif t == 'adj':
+                    cats.add('adj')
+                elif re.match(r'v[0-9_]', t) or t == 'v':
+                    cats.add('v')
+                elif t in ('adv', 'negadv', 'advint', 'proadv'):
+                    cats.add('adv')
+                elif t == 'interj':
+                    cats.add('interj')
+                elif t in ('prep', 'prepv'):
+                    cats.add('prép')
+                elif t.startswith('cj'):
+                    cats.add('conj')
+                elif t.startswith('pro') and t != 'properobj' or t in ('propersuj', 'properobj'):
+                    cats.add('pron')
+                elif t.startswith('det'):
+                    cats.add('adj')
+                elif t == 'loc':
+                    cats.add('loc')
+                elif t == 'pfx':
+                    cats.add('préf')
+        return cats
+
+
+# ---------------------------------------------------------------- helpers
+
+def category_value(cats):
+    """The category value for a set of abbreviations, or None."""
+    cats = {c for c in cats if c in ABBREV_ORDER}
+    if not cats:
+        return None
+    best = None
+    for size in range(len(cats), 0, -1):
+        for combo in itertools.combinations([a for a in ABBREV_ORDER if a in cats], size):
+            value = ' '.join(combo)
+            if value in CATEGORY_WEIGHTS and value not in RESERVED_CATEGORIES:
+                if best is None or CATEGORY_WEIGHTS[value] > CATEGORY_WEIGHTS[best]:
+                    best = value
+        if best:
+            return best
+    return None
+
+
+def normalize(text):
+    text = text.replace('\u00a0', ' ').strip()
+    text = re.sub(r' +', ' ', text)
+    return text.replace('œ', 'oe').replace('Œ', 'Oe')
+
+
+def clean_synonym(raw, headword, hun, from_wolf):
+    s = normalize(raw).replace('’', "'")
+    if not s or any(c not in SYNONYM_CHARS for c in s):
+        return None
+    if s.startswith(("'", '-')) or s.endswith(("'", '-')) or '--' in s:
+        return None
+    if s.lower() == headword.lower().replace('’', "'"):
+        return None
+    tokens = s.split(' ')
+    if from_wolf and not hun.known(s.replace('oe', 'œ')) and not hun.known(s):
+        return None          # taxonomic names and other words the speller does not know
+    if not from_wolf and len(tokens) > 1 and not any(
+            hun.known(t) or hun.known(t.replace('oe', 'œ')) for t in tokens):
+        return None          # Latin binomials and the like
+    if from_wolf and any(c in UPPER or c in 'ÉÂ' for c in s):
+        return None          # WOLF's capitalised lemmas are article titles, not words
+    if re.search(r'[A-ZÉÂ][A-ZÉÂ]', s) or re.fullmatch(r'[A-ZÉÂ]', s):
+        return None          # acronyms and single letters
+    if s[0] in UPPER or s[0] in 'ÉÂ':
+        if not (hun.known(s, allow_proper=True) or hun.known(s.replace('oe', 'œ'), allow_proper=True)):
+            return None
+    return s
+
+
+def clean_synonyms(raws, headword, hun, from_wolf, limit=MAX_SYNONYMS):
+    out, seen = [], set()
+    for raw in raws:
+        s = clean_synonym(raw, headword, hun, from_wolf)
+        if s is None or s in seen:
+            continue
+        seen.add(s)
+        out.append(s)
+        if len(out) == limit:
+            break
+    return out
+
+
+def headword_ok(h):
+    if len(h) < 2 or len(h) > 29 or (len(h) == 29 and h != LONGEST_HEADWORD):
+        return False
+    if any(c not in HEADWORD_CHARS for c in h) or '’' in h:
+        return False
+    if h[0] in UPPER or h[0] in " -'":
+        return False         # capitalised headwords come from the overlay only
+    if h[-1] in " -'" or '  ' in h:
+        return False
+    return letter_of(h) is not None and h[0] not in 'ëïöùûü'
+
+
+def is_multiword(h):
+    return ' ' in h
+
+
+def guess_category(h, hun):
+    """Category for an entry whose source gives none."""
+    if is_multiword(h):
+        first = h.split(' ')[0]
+        if first in LOCUTION_OPENERS or first.split("'")[0] + "'" in LOCUTION_OPENERS:
+            return 'loc'
+        cats = hun.categories(first)
+        if 'n' in cats:
+            return 'n'
+        if 'v' in cats:
+            return 'v'
+        return category_value(cats) or 'loc'
+    return category_value(hun.categories(h.replace('oe', 'œ')) | hun.categories(h))
+
+
+def category_from_synonyms(synonyms, hun):
+    """The commonest single category among the synonyms, for words the speller lacks."""
+    votes = collections.Counter()
+    for s in synonyms[:12]:
+        for c in hun.categories(s.replace('oe', 'œ')) & {'n', 'adj', 'v', 'adv'}:
+            votes[c] += 1
+    if not votes:
+        return None
+    return sorted(votes.items(), key=lambda kv: (-kv[1], ABBREV_ORDER.index(kv[0])))[0][0]
+
+
+class Entry:
+    __slots__ = ('headword', 'category', 'synonyms', 'source', 'rank', 'order')
+
+    def __init__(self, headword, category, synonyms, source, rank=0.0, order=0):
+        self.headword, self.category, self.synonyms = headword, category, synonyms
+        self.source, self.rank, self.order = source, rank, order
+
+    def line(self):
+        return self.headword + '§' + self.category + '$' + '\\'.join(self.synonyms)
+
+
+# ---------------------------------------------------------------- sources
+
+def read_mythes(hun):
+    lines = open(MYTHES, encoding='utf-8').read().split('\n')
+    entries, i, order = {}, 1, 0
+    groups_by_head = {}
+    stats = collections.Counter()
+    while i < len(lines):
+        if not lines[i]:
+            i += 1
+            continue
+        raw_head, count = lines[i].rsplit('|', 1)
+        groups = lines[i + 1:i + 1 + int(count)]
+        i += 1 + int(count)
+        stats['read'] += 1
+        h = normalize(raw_head)
+        if not headword_ok(h):
+            stats['headword rejected'] += 1
+            continue
+        cats, raws = set(), []
+        for g in groups:
+            fields = g.split('|')
+            for pos in fields[0].strip('()').split():
+                pos = pos.lower()
+                if pos in MYTHES_POS:
+                    cats.add(MYTHES_POS[pos])
+            raws.extend(fields[1:])
+        if 'adj' in cats and h in ARTICLES:
+            cats = {'art'}
+        syns = clean_synonyms(raws, h, hun, from_wolf=False)
+        if not syns:
+            stats['no synonym left'] += 1
+            continue
+        if is_multiword(h) and h.split(' ')[0] in LOCUTION_OPENERS and not cats:
+            value = 'loc'
+        else:
+            value = category_value(cats) or guess_category(h, hun)
+        if value is None:
+            value = category_from_synonyms(syns, hun)
+        if value is None:
+            stats['no category'] += 1
+            continue
+        groups_by_head.setdefault(h, (value, syns))
+        known = hun.known(raw_head.replace('’', "'"))
+        lemma = raw_head in hun.stems
+        rank = (2 if lemma else 1 if known else 0) * 100 + min(len(syns), 40)
+        if ' ' in h or h != h.lower():
+            rank -= 300      # single common words first
+        order += 1
+        if h in entries:
+            continue
+        entries[h] = Entry(h, value, syns, 'mythes-fr', rank, order)
+    return entries, stats
+
+
+def read_mythes_reverse(mythes, hun):
+    """Entries for words that mythes-fr lists only as synonyms.
+
+    Synonymy runs both ways: a word listed under several headwords has those
+    headwords as its own synonyms, in the order they were met."""
+    listed_by = collections.defaultdict(list)
+    for e in sorted(mythes.values(), key=lambda e: e.order):
+        for s in e.synonyms:
+            if s not in mythes and e.headword not in listed_by[s]:
+                listed_by[s].append(e)
+    entries, order = {}, 0
+    for w, sources in listed_by.items():
+        if not headword_ok(w) or not hun.known(w.replace('oe', 'œ')):
+            continue
+        syns = [e.headword for e in sources][:MAX_SYNONYMS]
+        value = guess_category(w, hun)
+        if value is None:
+            votes = collections.Counter(e.category for e in sources)
+            value = votes.most_common(1)[0][0]
+        lemma = w.replace('oe', 'œ') in hun.stems
+        rank = (1 if lemma else 0) * 100 + min(len(syns), 40)
+        order += 1
+        entries[w] = Entry(w, value, syns, 'mythes-fr reverse', rank, order)
+    return entries
+
+
+def read_participles(mythes, hun):
+    """Participles of the thesaurus's verbs, with the participles of the
+    verbs' synonyms as their own synonyms (hunspell's conjugation rules)."""
+    entries, order = {}, 0
+    for kind, e in itertools.product(('ppas', 'ppre'), sorted(mythes.values(), key=lambda e: e.order)):
+        if 'v' not in e.category.split() or ' ' in e.headword:
+            continue
+        part = hun.participle(e.headword.replace('oe', 'œ'), kind)
+        if not part:
+            continue
+        part = normalize(part)
+        syns, seen = [], {part}
+        for s in e.synonyms:
+            p = hun.participle(s.replace('oe', 'œ'), kind) if ' ' not in s else None
+            if p:
+                p = normalize(p)
+                if p not in seen:
+                    seen.add(p)
+                    syns.append(p)
+        if not syns or not headword_ok(part):
+            continue
+        order += 1
+        entries.setdefault(part, Entry(part, 'adj v', syns[:MAX_SYNONYMS], 'participles',
+                                       min(len(syns), 40) + (50 if kind == 'ppas' else 0), order))
+    return entries
+
+
+def read_wolf(hun):
+    members = collections.defaultdict(list)
+    lemma_synsets = collections.defaultdict(list)
+    for line in open(WOLF, encoding='utf-8'):
+        if line.startswith('#'):
+            continue
+        synset, _, lemma = line.rstrip('\n').split('\t')
+        members[synset].append(lemma)
+        lemma_synsets[lemma].append(synset)
+    entries, order = {}, 0
+    for lemma, synsets in lemma_synsets.items():
+        h = normalize(lemma).replace('’', "'")
+        if not headword_ok(h) or not hun.known(lemma.replace('’', "'")):
+            continue
+        raws = [m for s in synsets for m in members[s] if m != lemma]
+        syns = clean_synonyms(raws, h, hun, from_wolf=True)
+        if not syns:
+            continue
+        cats = {WOLF_POS[s.rsplit('-', 1)[1]] for s in synsets}
+        if is_multiword(h) and h.split(' ')[0] in LOCUTION_OPENERS:
+            value = 'loc'
+        else:
+            value = category_value(cats)
+        if value is None:
+            continue
+        lemma_form = lemma.replace('’', "'") in hun.stems
+        rank = (1 if lemma_form else 0) * 100 + min(len(syns), 40)
+        order += 1
+        if h not in entries:
+            entries[h] = Entry(h, value, syns, 'WOLF', rank, order)
+    return entries
+
+
+def read_overlay():
+    """Overlay lines (headword§category$synonyms), tie orders and required headwords."""
+    lines, ties, required = [], [], []
+    for raw in open(OVERLAY, encoding='utf-8'):
+        raw = raw.rstrip('\n')
+        if not raw or raw.startswith('#'):
+            continue
+        if raw.startswith('@ties '):
+            ties.append(raw[6:].split('|'))
+        elif raw.startswith('@require '):
+            required.append(raw[9:])
+        else:
+            head, rest = raw.split('§', 1)
+            cat, syns = rest.split('$', 1)
+            lines.append(Entry(head, cat, syns.split('\\'), 'overlay', 10 ** 6))
+    return lines, ties, required
+
+
+# ---------------------------------------------------------------- selection
+
+class Bucket:
+    """A slice of one letter that must hold an exact number of lines."""
+
+    def __init__(self, name, quota, test):
+        self.name, self.quota, self.test = name, quota, test
+
+
+def letter_rules():
+    """Per-letter buckets (exact counts) and exclusions (lines that may not exist)."""
+    c = collate
+
+    def fk(e):
+        return fold_key(e.headword)
+
+    rules = {L: {'buckets': [], 'exclude': []} for L in LETTERS}
+    rules['A']['buckets'] = [
+        Bucket('"a cote"', 2, lambda e: fk(e).startswith('a cote')),
+        Bucket('"a "', 52, lambda e: fk(e).startswith('a ')),
+    ]
+    rules['A']['exclude'] = [
+        lambda e: c(e.headword) < c('à brûle-pourpoint') or c(e.headword) > c('azurer'),
+        lambda e: fk(e).startswith('a ') and (not e.headword.startswith('à ')
+                                               or c(e.headword) > c('à tort')),
+    ]
+    rules['C']['buckets'] = [
+        Bucket('"chat"', 32, lambda e: fk(e).startswith('chat')),
+        Bucket('"cha"', 329 - 32, lambda e: fk(e).startswith('cha')),
+        Bucket('"ch"', 599 - 329, lambda e: fk(e).startswith('ch')),
+        Bucket('"co"', 1804, lambda e: fk(e).startswith('co')),
+    ]
+    rules['C']['exclude'] = [
+        lambda e: fk(e).startswith('chat') and (c('chat') < c(e.headword) < c('châtaigne')
+                                                or c(e.headword) > c('chat-tigre')),
+    ]
+    rules['E']['buckets'] = [
+        Bucket('"ecole"', 1, lambda e: fk(e).startswith('ecole')),
+        Bucket('é è ê', 1396 - 1, lambda e: e.headword[0] in 'éèê'),
+    ]
+    rules['F']['exclude'] = [lambda e: c(e.headword) > c('fuyard')]
+    rules['R']['buckets'] = [Bucket('"rer"', 1, lambda e: fk(e).startswith('rer'))]
+    rules['T']['buckets'] = [Bucket('"tache"', 12, lambda e: fk(e).startswith('tache'))]
+    rules['T']['exclude'] = [
+        lambda e: fk(e).startswith('tache') and c(e.headword) <= c('tache de rousseur')
+        and e.headword not in ('tache', 'taché', 'tâché', 'tâche', 'tache de rousseur'),
+    ]
+    rules['X']['buckets'] = [Bucket('"xy"', 3, lambda e: fk(e).startswith('xy'))]
+    rules['Z']['buckets'] = [Bucket('"zz"', 0, lambda e: fk(e).startswith('zz'))]
+    return rules
+
+
+def select(letter, pool, rules, report):
+    """Pick exactly LINE_COUNTS[letter] entries from pool (best first)."""
+    buckets = rules['buckets'] + [Bucket('rest', None, lambda e: True)]
+    groups = collections.defaultdict(list)
+    for e in pool:
+        if e.source != 'overlay' and any(x(e) for x in rules['exclude']):
+            continue
+        for b in buckets:
+            if b.test(e):
+                groups[b.name].append(e)
+                break
+    chosen = []
+    fixed = sum(b.quota for b in rules['buckets'])
+    for b in buckets:
+        quota = b.quota if b.quota is not None else LINE_COUNTS[letter] - fixed
+        cands = sorted(groups[b.name], key=lambda e: (-e.rank, e.order, e.headword))
+        forced = [e for e in cands if e.source == 'overlay']
+        if len(forced) > quota:
+            raise SystemExit(f'{letter} {b.name}: {len(forced)} required entries exceed {quota}')
+        if len(cands) < quota:
+            report.append(f'{letter} {b.name}: only {len(cands)} candidates for {quota}')
+        chosen.extend(cands[:quota])
+    return chosen
+
+
+def order_lines(entries, ties):
+    tie_rank = {}
+    for group in ties:
+        for i, h in enumerate(group):
+            tie_rank[h] = i
+
+    def key(e):
+        first = 0 if e.headword == 'd’abord' else 1
+        return (first, collate(e.headword), tie_rank.get(e.headword, 0),
+                e.headword.encode('cp1252'), e.order)
+    return sorted(entries, key=key)
+
+
+# ---------------------------------------------------------------- main
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    ap.add_argument('--out', default=os.path.join(ROOT, 'data'), help='output directory')
+    args = ap.parse_args()
+
+    hun = Hunspell(HUNSPELL_DIC, HUNSPELL_AFF)
+    mythes, mstats = read_mythes(hun)
+    wolf = read_wolf(hun)
+    reverse = read_mythes_reverse(mythes, hun)
+    participles = read_participles(mythes, hun)
+    overlay, ties, required = read_overlay()
+
+    overlay_heads = {e.headword.replace('’', "'") for e in overlay}
+    pool = collections.defaultdict(list)
+    for i, e in enumerate(overlay):
+        e.order = i
+        pool[letter_of(e.headword)].append(e)
+    missing = []
+    for h in required:
+        e = mythes.get(h) or wolf.get(h)
+        if e is None:
+            missing.append(h)
+            continue
+        e.rank += 10 ** 5
+    if missing:
+        raise SystemExit('required headwords found in no source: ' + ', '.join(missing))
+    for e in mythes.values():
+        if e.headword not in overlay_heads:
+            pool[letter_of(e.headword)].append(e)
+    for h, e in wolf.items():
+        if h not in mythes and h not in overlay_heads:
+            e.rank -= 1000 + (5000 if ' ' in h or h != h.lower() else 0)
+            pool[letter_of(h)].append(e)
+    for h, e in reverse.items():
+        if h not in mythes and h not in wolf and h not in overlay_heads:
+            e.rank -= 2000
+            pool[letter_of(h)].append(e)
+    for h, e in participles.items():
+        if h not in mythes and h not in wolf and h not in reverse and h not in overlay_heads:
+            e.rank -= 3000
+            pool[letter_of(h)].append(e)
+
+    vocabulary = set(mythes) | set(wolf) | {w for e in itertools.chain(mythes.values(), wolf.values())
+                                           for w in e.synonyms}
+    for e in overlay:
+        for syn in e.synonyms:
+            bare = re.sub(r' \(.*\)|\*$', '', syn)
+            if bare and bare not in vocabulary:
+                print(f'overlay: "{syn}" ({e.headword}) is not a headword or synonym of the sources')
+
+    rules = letter_rules()
+    problems = []
+    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles')
+    totals = collections.Counter()
+    os.makedirs(args.out, exist_ok=True)
+    all_lines = []
+    for L in LETTERS:
+        chosen = select(L, pool[L], rules[L], problems)
+        ordered = order_lines(chosen, ties)
+        by_source = collections.Counter(e.source for e in ordered)
+        totals.update(by_source)
+        print(f'{L:>6}  {len(ordered):5}  {by_source["overlay"]:7}  {by_source["mythes-fr"]:9}  '
+              f'{by_source["mythes-fr reverse"]:7}  {by_source["WOLF"]:4}  {by_source["participles"]:11}')
+        text = '\r\n'.join(e.line() for e in ordered)
+        with open(os.path.join(args.out, L + '.txt'), 'wb') as f:
+            f.write(text.encode('cp1252'))
+        all_lines.extend(ordered)
+    print(f' total  {len(all_lines):5}  {totals["overlay"]:7}  {totals["mythes-fr"]:9}  '
+          f'{totals["mythes-fr reverse"]:7}  {totals["WOLF"]:4}  {totals["participles"]:11}')
+    print('mythes-fr headwords read: %d; rejected: %s' % (
+        mstats['read'], ', '.join(f'{k} {v}' for k, v in sorted(mstats.items()) if k != 'read')))
+
+    heads = [e.headword for e in all_lines]
+    print('aim: headwords with capitals: %d (30)' % sum(any(c.isupper() for c in h) for h in heads))
+    print('aim: headwords of several words: %d (685)' % sum(' ' in h for h in heads))
+    print('aim: lines with capitals in their synonyms: %d (71)' % sum(
+        any(s[:1].isupper() or any(ch.isupper() for ch in s) for s in e.synonyms) for e in all_lines))
+    print('aim: E lines beginning with é, è or ê: %d (1396)' % sum(h[0] in 'éèê' for h in heads))
+    cats = collections.Counter(e.category for e in all_lines)
+    print('categories: ' + ', '.join(f'{k} {v}' for k, v in cats.most_common()))
+    for p in problems:
+        print('SHORT: ' + p)
+    return 1 if problems else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
