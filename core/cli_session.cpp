@@ -1,0 +1,32 @@
+#include "core/cli_session.h"
+
+#include <utility>
+
+namespace velkaron {
+
+QStringList CliSession::synonyms(const QString &word)
+{
+    view_.setEntry(word);
+    search_.run();
+    QStringList lines{view_.resultMessage};
+    if (!view_.categoryLine.isEmpty())
+        lines.append(view_.categoryLine);
+    lines += view_.resultLines;
+    return lines;
+}
+
+QStringList CliSession::prefixList(const QString &text)
+{
+    view_.setEntry(text);
+    prefix_.rebuild(view_.mirror);
+    QStringList lines{view_.wordCountMessage};
+    lines += view_.words;
+    return lines;
+}
+
+QStringList CliSession::takeInternalErrors()
+{
+    return std::exchange(view_.internalErrors, {});
+}
+
+} // namespace velkaron
