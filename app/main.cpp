@@ -3,6 +3,7 @@
 
 #include "core/module.h"
 #include "platform/embedded_resources.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_cursor.h"
 #include "platform/qt_message_boxes.h"
 #include "ui/window_flow.h"
@@ -20,7 +21,8 @@ int main(int argc, char *argv[])
     velkaron::EmbeddedResources resources;
     velkaron::QtMessageBoxes messages;
     velkaron::QtCursor cursor;
-    velkaron::WindowFlow flow(module, {resources, messages, cursor});
+    velkaron::QtClipboard clipboard;
+    velkaron::WindowFlow flow(module, {resources, messages, cursor, clipboard});
     QObject::connect(&flow, &velkaron::WindowFlow::finished, &app, &QApplication::exit);
     flow.start();
     return app.exec();

@@ -1,6 +1,7 @@
 // The start-up windows: the loading window, then the main window in its place.
 
 #include "core/module.h"
+#include "fakes/fake_clipboard.h"
 #include "fakes/fake_cursor.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_resources.h"
@@ -31,7 +32,8 @@ void LoadingWindowTest::showsLoadingWindowThenMainWindow()
     const FakeResources resources = FakeResources::withLineCounts(EntryCounts);
     FakeMessageBoxes messages;
     FakeCursor cursor;
-    WindowFlow flow(module, {resources, messages, cursor});
+    FakeClipboard clipboard;
+    WindowFlow flow(module, {resources, messages, cursor, clipboard});
     flow.start();
 
     QPointer<FrmCharge> loading = flow.loadingWindow();
@@ -75,7 +77,8 @@ void LoadingWindowTest::loadFailureTellsTheUserAndEndsWithAnError()
         resources.set(missingType, id, replacement);
     FakeMessageBoxes messages;
     FakeCursor cursor;
-    WindowFlow flow(module, {resources, messages, cursor});
+    FakeClipboard clipboard;
+    WindowFlow flow(module, {resources, messages, cursor, clipboard});
     QSignalSpy finished(&flow, &WindowFlow::finished);
     flow.start();
 

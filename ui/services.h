@@ -3,6 +3,7 @@
 // (real ones in the program, fakes in the tests).
 
 #include "core/resource_source.h"
+#include "platform/clipboard.h"
 #include "platform/cursor.h"
 #include "platform/message_boxes.h"
 
@@ -13,6 +14,7 @@ struct Services
     const ResourceSource &resources;
     MessageBoxes &messages;
     Cursor &cursor;
+    Clipboard &clipboard;
 };
 
 } // namespace velkaron

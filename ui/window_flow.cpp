@@ -32,6 +32,7 @@ void WindowFlow::onDictionaryLoaded()
 {
     main_ = new FrmSyno(module_, services_);
     connect(main_, &FrmSyno::loaded, this, &WindowFlow::onMainWindowLoaded);
+    connect(main_, &FrmSyno::promotionWindowRequested, this, &WindowFlow::onPromotionWindowRequested);
     main_->show();
 }
 
@@ -43,6 +44,18 @@ void WindowFlow::onMainWindowLoaded()
         loading_->hide();
         loading_->deleteLater();
     }
+}
+
+} // namespace velkaron
+
+namespace velkaron {
+
+void WindowFlow::onPromotionWindowRequested()
+{
+    // The promotion window is not there yet: the main window closes and the program ends.
+    if (main_)
+        main_->close();
+    emit finished(0);
 }
 
 } // namespace velkaron

@@ -1,7 +1,8 @@
 #pragma once
 // The life of the program's windows: the loading window first; once the dictionary is
-// in, the main window, whose load closes the loading window. The flow owns the windows
-// and reports, through finished(), the exit status the program ends with.
+// in, the main window, whose load closes the loading window; when the main window is
+// quit or closed, the promotion window. The flow owns the windows and reports, through
+// finished(), the exit status the program ends with.
 
 #include "core/module.h"
 #include "ui/services.h"
@@ -35,6 +36,7 @@ signals:
 private:
     void onDictionaryLoaded();
     void onMainWindowLoaded();
+    void onPromotionWindowRequested();
 
     Module &module_;
     Services services_;
