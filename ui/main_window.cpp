@@ -188,6 +188,32 @@ void FrmSyno::createControls()
         lbl->setFocusPolicy(Qt::NoFocus);
 
     copyMenu_ = new CopyMenu(module_, LstS, Cbo2, services_.clipboard, services_.messages, this);
+    describeForScreenReaders();
+}
+
+void FrmSyno::describeForScreenReaders()
+{
+    // What a screen reader announces for each control; the picture-only buttons have no
+    // caption to fall back on.
+    // clang-format off
+    const struct { QWidget *control; const char16_t *name; const char16_t *description; } rows[] = {
+        {Cbo2, u"Saisie du mot", u"Tapez un mot ; la liste déroulante garde les douze derniers mots cherchés."},
+        {CmdRechercher, u"Rechercher", u"Affiche les synonymes du mot saisi (touche Entrée)."},
+        {Lst, u"Liste des mots commençant par la saisie", u"Choisir un mot le recherche une demi-seconde plus tard."},
+        {LstS, u"Synonymes trouvés", u"Le menu contextuel copie le mot sélectionné ou toute la liste."},
+        {CmdInfo, u"Aide", u"Affiche le mode d'emploi."},
+        {CmdQ, u"Quitter", u"Ferme le dictionnaire."},
+        {Foc, u"Rechercher avec la touche Entrée", u"Bouton invisible qui représente la touche Entrée."},
+        {Lbl3, u"Nombre de mots listés", u"Combien de mots commencent par la saisie."},
+        {Lbl4, u"Résultat de la recherche", u"Combien de synonymes ont été trouvés, et pour quel mot."},
+        {Lbl2, u"Catégorie grammaticale", u"Le mot cherché en capitales et sa catégorie grammaticale."},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        row.control->setAccessibleName(QString::fromUtf16(row.name));
+        row.control->setAccessibleDescription(QString::fromUtf16(row.description));
+    }
+    Cbo2->lineEdit()->setAccessibleName(Cbo2->accessibleName());
 }
 
 void FrmSyno::showEvent(QShowEvent *event)

@@ -59,6 +59,7 @@ protected:
 
 private:
     void createControls();
+    void describeForScreenReaders();
     void placeOnScreen();
     void setMirrorText(const QString &mirror);
 
