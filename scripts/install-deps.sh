@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   mythes-fr hunspell-fr-classical python3
+  desktop-file-utils appstream dpkg-dev man-db
 )
 
 missing=()
