@@ -2,6 +2,7 @@
 // compiled into it and keeps no state between runs.
 
 #include "core/module.h"
+#include "platform/desktop_browser_launcher.h"
 #include "platform/embedded_resources.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_cursor.h"
@@ -22,7 +23,8 @@ int main(int argc, char *argv[])
     velkaron::QtMessageBoxes messages;
     velkaron::QtCursor cursor;
     velkaron::QtClipboard clipboard;
-    velkaron::WindowFlow flow(module, {resources, messages, cursor, clipboard});
+    velkaron::DesktopBrowserLauncher browser(messages);
+    velkaron::WindowFlow flow(module, {resources, messages, cursor, clipboard, browser});
     QObject::connect(&flow, &velkaron::WindowFlow::finished, &app, &QApplication::exit);
     flow.start();
     return app.exec();

@@ -1,5 +1,6 @@
 // The result list's context menu, the two copy commands and the help message.
 
+#include "fakes/fake_browser_launcher.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_cursor.h"
 #include "fakes/fake_message_boxes.h"
@@ -27,7 +28,8 @@ struct Window
     FakeMessageBoxes messages;
     FakeCursor cursor;
     FakeClipboard clipboard;
-    std::unique_ptr<FrmSyno> frm = std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard});
+    FakeBrowserLauncher browser;
+    std::unique_ptr<FrmSyno> frm = std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard, browser});
 
     Window()
     {

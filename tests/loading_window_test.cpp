@@ -1,6 +1,7 @@
 // The start-up windows: the loading window, then the main window in its place.
 
 #include "core/module.h"
+#include "fakes/fake_browser_launcher.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_cursor.h"
 #include "fakes/fake_message_boxes.h"
@@ -33,7 +34,8 @@ void LoadingWindowTest::showsLoadingWindowThenMainWindow()
     FakeMessageBoxes messages;
     FakeCursor cursor;
     FakeClipboard clipboard;
-    WindowFlow flow(module, {resources, messages, cursor, clipboard});
+    FakeBrowserLauncher browser;
+    WindowFlow flow(module, {resources, messages, cursor, clipboard, browser});
     flow.start();
 
     QPointer<FrmCharge> loading = flow.loadingWindow();
@@ -78,7 +80,8 @@ void LoadingWindowTest::loadFailureTellsTheUserAndEndsWithAnError()
     FakeMessageBoxes messages;
     FakeCursor cursor;
     FakeClipboard clipboard;
-    WindowFlow flow(module, {resources, messages, cursor, clipboard});
+    FakeBrowserLauncher browser;
+    WindowFlow flow(module, {resources, messages, cursor, clipboard, browser});
     QSignalSpy finished(&flow, &WindowFlow::finished);
     flow.start();
 

@@ -1,5 +1,6 @@
 // The main window driven by real widget events, on the real dictionary.
 
+#include "fakes/fake_browser_launcher.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_cursor.h"
 #include "fakes/fake_message_boxes.h"
@@ -31,9 +32,10 @@ struct Window
     FakeMessageBoxes messages;
     FakeCursor cursor;
     FakeClipboard clipboard;
+    FakeBrowserLauncher browser;
     std::unique_ptr<FrmSyno> frm;
 
-    Window() : frm(std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard}))
+    Window() : frm(std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard, browser}))
     {
         frm->show();
         frm->activateWindow();

@@ -3,6 +3,7 @@
 // (real ones in the program, fakes in the tests).
 
 #include "core/resource_source.h"
+#include "platform/browser_launcher.h"
 #include "platform/clipboard.h"
 #include "platform/cursor.h"
 #include "platform/message_boxes.h"
@@ -15,6 +16,7 @@ struct Services
     MessageBoxes &messages;
     Cursor &cursor;
     Clipboard &clipboard;
+    BrowserLauncher &browser;
 };
 
 } // namespace velkaron

@@ -2,6 +2,7 @@
 
 #include "ui/loading_window.h"
 #include "ui/main_window.h"
+#include "ui/promotion_window.h"
 
 namespace velkaron {
 
@@ -14,11 +15,14 @@ WindowFlow::~WindowFlow()
 {
     delete loading_.data();
     delete main_.data();
+    delete promotion_.data();
 }
 
 FrmCharge *WindowFlow::loadingWindow() const { return loading_; }
 
 FrmSyno *WindowFlow::mainWindow() const { return main_; }
+
+FrmPub *WindowFlow::promotionWindow() const { return promotion_; }
 
 void WindowFlow::start()
 {
@@ -46,16 +50,19 @@ void WindowFlow::onMainWindowLoaded()
     }
 }
 
-} // namespace velkaron
-
-namespace velkaron {
-
+// Runs inside the main window's Quit click or close. The main window stays alive, hidden:
+// nothing is released before the program ends.
 void WindowFlow::onPromotionWindowRequested()
 {
-    // The promotion window is not there yet: the main window closes and the program ends.
-    if (main_)
-        main_->close();
-    emit finished(0);
+    if (promotion_)
+        return;
+    promotion_ = new FrmPub(services_);
+    connect(promotion_, &FrmPub::loaded, this, [this] {
+        if (main_ && main_->isVisible())
+            main_->close();
+    });
+    connect(promotion_, &FrmPub::ended, this, [this] { emit finished(0); });
+    promotion_->load();
 }
 
 } // namespace velkaron

@@ -1,8 +1,9 @@
 #pragma once
 // The life of the program's windows: the loading window first; once the dictionary is
 // in, the main window, whose load closes the loading window; when the main window is
-// quit or closed, the promotion window. The flow owns the windows and reports, through
-// finished(), the exit status the program ends with.
+// quit or closed, the promotion window, whose load closes the main window and whose end
+// ends the program. The flow owns the windows and reports, through finished(), the exit
+// status the program ends with.
 
 #include "core/module.h"
 #include "ui/services.h"
@@ -13,6 +14,7 @@
 namespace velkaron {
 
 class FrmCharge;
+class FrmPub;
 class FrmSyno;
 
 class WindowFlow final : public QObject
@@ -29,6 +31,7 @@ public:
 
     FrmCharge *loadingWindow() const;
     FrmSyno *mainWindow() const;
+    FrmPub *promotionWindow() const;
 
 signals:
     void finished(int exitStatus);
@@ -42,6 +45,7 @@ private:
     Services services_;
     QPointer<FrmCharge> loading_;
     QPointer<FrmSyno> main_;
+    QPointer<FrmPub> promotion_;
 };
 
 } // namespace velkaron
