@@ -34,10 +34,10 @@ std::optional<EntryRef> findEntry(const DictionaryStore &store, QStringView mirr
     if (!letter)
         return std::nullopt;
     const LetterTable &table = store.LetterTableOf(*letter);
-    const int count = table.lineCount();
-    for (int i = 1; i <= count; ++i) {
-        if (table.LowerKeys(i) == mirror)
-            return EntryRef{*letter, i};
+    // The candidates come in table order, so the first equal one is the table's first.
+    for (const int cell : table.candidates(mirror)) {
+        if (table.LowerKeys(cell) == mirror)
+            return EntryRef{*letter, cell};
     }
     return std::nullopt;
 }

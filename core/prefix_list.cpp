@@ -22,10 +22,12 @@ QStringList prefixMatches(const DictionaryStore &store, QStringView mirror)
     if (!letter)
         return words;
     const LetterTable &table = store.LetterTableOf(*letter);
-    const int count = table.lineCount();
-    for (int i = 1; i <= count; ++i) {
-        if (table.LowerKeys(i).startsWith(mirror))
-            words.append(table.Headword(i).toString());
+    // Every key that begins with the mirror text is among the candidates, in table order.
+    const auto cells = table.candidates(mirror);
+    words.reserve(qsizetype(cells.size()));
+    for (const int cell : cells) {
+        if (table.LowerKeys(cell).startsWith(mirror))
+            words.append(table.Headword(cell).toString());
     }
     return words;
 }

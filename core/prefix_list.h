@@ -2,7 +2,8 @@
 // The prefix word list: every headword whose lower-cased key begins with the mirror
 // text, in table order, with a count message. Rebuilt from scratch on every change of the
 // mirror text; one or no character lists nothing. Only the table that the first character
-// selects is scanned, always to its end.
+// selects is read, and in it only the cells whose key begins with the same two characters
+// (LetterTable::candidates), every one of them.
 //
 // PrefixList::rebuild drives a PrefixListView (the main window, or a plain text view),
 // with the busy pointer over the pass and the internal-error report "022" around each

@@ -6,6 +6,14 @@
 //
 // Cells are numbered from 1, as the letter texts number their lines. Cells past the
 // letter's last line, up to the fixed capacity of 4,300, read as empty texts.
+//
+// Storage: the letter's widened text holds every line (the 26 texts sit in one block
+// allocated for them, see the loader); a key, or a lower-cased key, that
+// reads the same as its headword (all but about a third of them) is a view of the line
+// itself, and only the others are kept apart. Beside the cells, the loader groups the cells
+// by the first two characters of their lower-cased key, each group in table order: a word
+// can only equal, or begin, keys of its own group, so the lookup and the prefix list scan
+// one group (at most some hundreds of cells) instead of the whole table.
 
 #include "core/letters.h"
 
@@ -14,6 +22,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 namespace velkaron {
@@ -44,25 +54,53 @@ public:
     // Number of lines stored.
     int lineCount() const { return int(cells_.size()); }
 
+    // The cells, numbered from 1 and in table order, that a lower-cased word can equal or
+    // begin: those whose LowerKeys start with the word's first two characters or, for a
+    // one-character word, whose LowerKeys is that character. Empty for the empty word.
+    // Every cell outside this set is certain not to match; the ones inside still have to
+    // be compared.
+    std::span<const std::uint16_t> candidates(QStringView lowered) const;
+
+    // Bytes held by the table, its own object included.
+    std::size_t footprintBytes() const;
+
 private:
     friend class LetterTableBuilder;
+
+    // keyStart and lowerStart index text_, or, with kApart set, keys_.
+    static constexpr std::uint32_t kApart = 0x80000000u;
 
     struct Cell
     {
         std::uint32_t lineStart = 0;
         std::uint32_t lineLength = 0;
-        std::uint32_t keyStart = 0;
         std::uint32_t headwordLength = 0;
+        std::uint32_t keyStart = 0;
         std::uint32_t lowerStart = 0;
         std::uint32_t lowerLength = 0;
     };
 
-    const Cell *cell(int i) const;
+    struct Group
+    {
+        std::uint32_t pair = 0; // first character << 16 | second character (0xFFFF: none)
+        std::uint32_t begin = 0;
+        std::uint32_t end = 0;
+    };
 
-    QString text_;      // the letter's widened text, padding removed
-    QString keys_;      // every FoldedKey, end to end
-    QString lowerKeys_; // every lower-cased key, end to end
+    static std::uint32_t pairOf(QStringView lowered);
+
+    const Cell *cell(int i) const;
+    QStringView view(std::uint32_t start, std::uint32_t length) const;
+
+    // The letter's widened text, padding removed, in a block that the tables loaded
+    // together share.
+    std::shared_ptr<const char16_t> block_;
+    const char16_t *text_ = nullptr;
+    std::uint32_t textLength_ = 0;
+    QString keys_; // the keys and lower-cased keys that differ from their headword
     std::vector<Cell> cells_;
+    std::vector<Group> groups_;
+    std::vector<std::uint16_t> grouped_; // cell numbers, group after group
 };
 
 class DictionaryStore final
@@ -74,6 +112,9 @@ public:
 
     // Lines stored for a letter: EntryCounts(letter) once the store is loaded.
     int lineCount(LetterIndex letter) const { return tables_.at(letter).lineCount(); }
+
+    // Bytes held by the 26 tables.
+    std::size_t footprintBytes() const;
 
 private:
     friend class DictionaryLoader;
