@@ -10,6 +10,7 @@ FrmCharge::FrmCharge(Module &module, Services services, QWidget *parent)
     setObjectName(QStringLiteral("FrmCharge"));
     setWindowTitle(QStringLiteral("Chargement"));
     setFixedSize(318, 158);
+    setAccessibleName(QStringLiteral("Chargement du dictionnaire"));
 
     TimSyno = new QTimer(this);
     TimSyno->setObjectName(QStringLiteral("TimSyno"));

@@ -5,6 +5,7 @@
 #include "ui/chameleon_button.h"
 #include "ui/copy_menu.h"
 #include "ui/pictures.h"
+#include "ui/window_style.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,42 +19,11 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <limits>
+
 namespace velkaron {
 
 namespace {
-
-// Positions and sizes in twips, 15 to the pixel at 96 dots per inch.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont courierNew()
-{
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(12);
-    return font;
-}
-
-QFont verdana()
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    return font;
-}
-
-void setColours(QWidget *widget, const QColor &text, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::Base, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // After a refill no item is current or selected. Setting "no current item" explicitly also
 // keeps the view from making its first item current when it gets the focus, which would
@@ -150,6 +120,9 @@ void FrmSyno::createControls()
     // The history is ours to keep, and nothing may complete the typing behind the user.
     Cbo2->setInsertPolicy(QComboBox::NoInsert);
     Cbo2->setCompleter(nullptr);
+    // A line edit keeps 32,767 characters and silently drops the rest of a longer paste;
+    // the entry box has no limit of its own.
+    Cbo2->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     Cbo2->setMaxCount(SearchCommand::HistoryCapacity + 1);
     Cbo2->setFont(courierNew());
     setColours(Cbo2->lineEdit(), QColor(0, 0, 255), Qt::white);

@@ -3,6 +3,7 @@
 #include "ui/chameleon_button.h"
 #include "ui/pictures.h"
 #include "ui/promotion_content.h"
+#include "ui/window_style.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,25 +11,6 @@
 #include <QTimer>
 
 namespace velkaron {
-
-namespace {
-
-// Positions and sizes in twips, 15 to the pixel at 96 dots per inch.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QFont verdana(qreal pointSize = 9.75, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
 
 FrmPub::FrmPub(Services services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -70,11 +52,7 @@ void FrmPub::createControls()
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lbl->setWordWrap(true);
         lbl->setFocusPolicy(Qt::NoFocus);
-        QPalette palette = lbl->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        palette.setColor(QPalette::Window, Qt::white);
-        lbl->setPalette(palette);
-        lbl->setAutoFillBackground(true);
+        setColours(lbl, Qt::black, Qt::white);
         return lbl;
     };
     auto picture = [this](const char *name, const QRect &geometry, const QString &file) {
@@ -119,12 +97,30 @@ void FrmPub::createControls()
 
     setTabOrder(CmdEND, CmdTelecharge);
     setTabOrder(CmdTelecharge, chameleonButton1);
+    describeForScreenReaders();
 
     connect(CmdEND, &ChameleonButton::clicked, this, &FrmPub::onCmdEndClick);
     connect(CmdTelecharge, &ChameleonButton::clicked, this,
             [this] { services_.browser.open(promotion::InstallerAddress, this); });
     connect(chameleonButton1, &ChameleonButton::clicked, this,
             [this] { services_.browser.open(promotion::HomePageAddress, this); });
+}
+
+void FrmPub::describeForScreenReaders()
+{
+    // clang-format off
+    const struct { QWidget *control; const char16_t *name; const char16_t *description; } rows[] = {
+        {Img1, u"Bannière de Lettrovent", u"Le nom du jeu présenté."},
+        {Img2, u"Image de Lettrovent", u"Une partie en cours."},
+        {CmdEND, u"Fermer", u"Termine le programme."},
+        {CmdTelecharge, u"Télécharger le programme d'installation", u"Ouvre l'adresse de téléchargement dans le navigateur."},
+        {chameleonButton1, u"Site internet de présentation du jeu", u"Ouvre le site du jeu dans le navigateur."},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        row.control->setAccessibleName(QString::fromUtf16(row.name));
+        row.control->setAccessibleDescription(QString::fromUtf16(row.description));
+    }
 }
 
 void FrmPub::load()

@@ -43,6 +43,7 @@ protected:
 
 private:
     void createControls();
+    void describeForScreenReaders();
     void placeOnScreen();
 
     // Handlers, named for their event.
