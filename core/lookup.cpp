@@ -33,12 +33,8 @@ std::optional<EntryRef> findEntry(const DictionaryStore &store, QStringView mirr
     const std::optional<LetterIndex> letter = letterForMirror(mirror);
     if (!letter)
         return std::nullopt;
-    const LetterTable &table = store.LetterTableOf(*letter);
-    // The candidates come in table order, so the first equal one is the table's first.
-    for (const int cell : table.candidates(mirror)) {
-        if (table.LowerKeys(cell) == mirror)
-            return EntryRef{*letter, cell};
-    }
+    if (const int cell = store.LetterTableOf(*letter).firstWithLowerKey(mirror))
+        return EntryRef{*letter, cell};
     return std::nullopt;
 }
 

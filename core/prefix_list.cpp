@@ -22,13 +22,13 @@ QStringList prefixMatches(const DictionaryStore &store, QStringView mirror)
     if (!letter)
         return words;
     const LetterTable &table = store.LetterTableOf(*letter);
-    // Every key that begins with the mirror text is among the candidates, in table order.
-    const auto cells = table.candidates(mirror);
-    words.reserve(qsizetype(cells.size()));
-    for (const int cell : cells) {
-        if (table.LowerKeys(cell).startsWith(mirror))
-            words.append(table.Headword(cell).toString());
-    }
+    words.reserve(qsizetype(table.candidates(mirror).size()));
+    // The words are the store's own text, not copies: a list of "co" is 1,804 headwords,
+    // and an allocation for each was most of the rebuild. The store outlives every list.
+    table.forEachWithLowerPrefix(mirror, [&](int cell) {
+        const QStringView headword = table.Headword(cell);
+        words.append(QString::fromRawData(headword.data(), headword.size()));
+    });
     return words;
 }
 

@@ -23,6 +23,8 @@ namespace velkaron {
 QString wordCountMessage(qint64 count);
 
 // The headwords, as stored, of every entry whose lower-cased key begins with `mirror`.
+// They share the store's text (QString::fromRawData): the store must outlive them, as
+// the program's store outlives its windows.
 QStringList prefixMatches(const DictionaryStore &store, QStringView mirror);
 
 class PrefixListView

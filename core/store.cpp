@@ -62,6 +62,16 @@ std::span<const std::uint16_t> LetterTable::candidates(QStringView lowered) cons
     return {};
 }
 
+int LetterTable::firstWithLowerKey(QStringView lowered) const
+{
+    for (const std::uint16_t number : candidates(lowered)) {
+        const Cell &c = cells_[number - 1u];
+        if (c.lowerLength == lowered.size() && view(c.lowerStart, c.lowerLength) == lowered)
+            return number;
+    }
+    return 0;
+}
+
 std::size_t LetterTable::footprintBytes() const
 {
     return sizeof(*this) + (std::size_t(textLength_) + std::size_t(keys_.capacity())) * sizeof(char16_t)

@@ -61,6 +61,22 @@ public:
     // be compared.
     std::span<const std::uint16_t> candidates(QStringView lowered) const;
 
+    // The first cell, in table order, whose LowerKeys equals `lowered`; 0 when there is
+    // none. Compares lengths before characters, without allocating.
+    int firstWithLowerKey(QStringView lowered) const;
+
+    // Calls visit(cell) for every cell, in table order, whose LowerKeys begins with
+    // `lowered` (two characters or more).
+    template <typename Visit>
+    void forEachWithLowerPrefix(QStringView lowered, Visit visit) const
+    {
+        for (const std::uint16_t number : candidates(lowered)) {
+            const Cell &c = cells_[number - 1u];
+            if (c.lowerLength >= lowered.size() && view(c.lowerStart, std::uint32_t(lowered.size())) == lowered)
+                visit(int(number));
+        }
+    }
+
     // Bytes held by the table, its own object included.
     std::size_t footprintBytes() const;
 
