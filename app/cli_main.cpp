@@ -7,6 +7,7 @@
 // load, or the output could not be written; 2 for a usage error.
 
 #include "core/cli_arguments.h"
+#include "core/cli_input.h"
 #include "core/cli_session.h"
 #include "core/loader.h"
 #include "core/strict_utf8.h"
@@ -16,7 +17,6 @@
 
 #include <cstdio>
 #include <iostream>
-#include <string>
 
 namespace {
 
@@ -77,21 +77,13 @@ private:
     bool failed_ = false;
 };
 
-// Answers every line of standard input; a CR before the LF (CR LF input) is not part of
-// the word, and an empty line is the empty word. A UTF-8 byte order mark opening the
-// input is skipped.
+// Answers every line of standard input (core/cli_input.h says what a line is).
 void answerStandardInput(Answerer &answerer)
 {
-    std::string line;
-    for (int number = 1; std::getline(std::cin, line); ++number) {
-        QByteArrayView bytes(line.data(), qsizetype(line.size()));
-        if (number == 1 && bytes.startsWith("\xEF\xBB\xBF"))
-            bytes = bytes.sliced(3);
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
+    const bool read = velkaron::forEachInputLine(std::cin, [&answerer](QByteArrayView bytes, int number) {
         answerer.answer(bytes, QStringLiteral("entrée standard, ligne %1").arg(number));
-    }
-    if (std::cin.bad())
+    });
+    if (!read)
         answerer.error(QStringLiteral("lecture de l'entrée standard impossible."));
 }
 

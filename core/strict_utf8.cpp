@@ -1,5 +1,7 @@
 #include "core/strict_utf8.h"
 
+#include <QStringDecoder>
+
 #include <cstdint>
 
 namespace velkaron {
@@ -48,6 +50,14 @@ qsizetype sequenceLength(QByteArrayView bytes)
     return length;
 }
 
+// Well-formed bytes as text, every character kept: QString::fromUtf8 would drop a byte
+// order mark that opens them.
+QString decodeWellFormed(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 } // namespace
 
 std::optional<QString> decodeStrictUtf8(QByteArrayView bytes)
@@ -58,7 +68,7 @@ std::optional<QString> decodeStrictUtf8(QByteArrayView bytes)
             return std::nullopt;
         at += length;
     }
-    return QString::fromUtf8(bytes);
+    return decodeWellFormed(bytes);
 }
 
 QString showBytes(QByteArrayView bytes)
@@ -70,7 +80,7 @@ QString showBytes(QByteArrayView bytes)
             shown += QStringLiteral("\\x") + QString::number(std::uint8_t(bytes[at]), 16).rightJustified(2, u'0').toUpper();
             ++at;
         } else {
-            shown += QString::fromUtf8(bytes.sliced(at, length));
+            shown += decodeWellFormed(bytes.sliced(at, length));
             at += length;
         }
     }

@@ -40,6 +40,10 @@ INSTANTIATE_TEST_SUITE_P(Bytes, StrictUtf8, ::testing::Values(
     Utf8Case{"last_code_point", "\xf4\x8f\xbf\xbf", QString::fromUcs4(U"\U0010FFFF", 1)},
     Utf8Case{"below_surrogates", "\xed\x9f\xbf", QString(QChar(0xD7FF))},
     Utf8Case{"nul_inside", QByteArray("a\0b", 3), QStringView(u"a\0b", 3).toString()},
+    // A byte order mark is a character like any other: never dropped behind the caller's back.
+    Utf8Case{"byte_order_mark_opening", "\xef\xbb\xbf" "chat", QStringLiteral("\uFEFFchat")},
+    Utf8Case{"byte_order_mark_alone", "\xef\xbb\xbf", QStringLiteral("\uFEFF")},
+    Utf8Case{"byte_order_mark_inside", "ch\xef\xbb\xbf" "at", QStringLiteral("ch\uFEFFat")},
     Utf8Case{"latin1_byte", "caf\xe9", std::nullopt},
     Utf8Case{"ff", "\xff", std::nullopt},
     Utf8Case{"lone_continuation", "\x80", std::nullopt},
@@ -66,6 +70,7 @@ TEST(StrictUtf8Show, KeepsGoodSequencesAndEscapesBadBytes)
         {"bad byte after accent", "\xc3\xa9\xff", QStringLiteral("é\\xFF")},
         {"truncated sequence", "a\xe2\x82", QStringLiteral("a\\xE2\\x82")},
         {"surrogate bytes", "\xed\xa0\x80", QStringLiteral("\\xED\\xA0\\x80")},
+        {"byte order mark kept", "\xef\xbb\xbf\xff", QStringLiteral("\uFEFF\\xFF")},
     };
     // clang-format on
     for (const auto &row : rows)
