@@ -196,6 +196,9 @@ void DesktopBrowserLauncherTest::addressArrivesAsOneUnchangedArgument_data()
     QTest::newRow("field codes")       << QStringLiteral("https://velkaron.example/%u%U%%20%f");
     QTest::newRow("backslashes")       << QStringLiteral("a\\b\\\\c\\s");
     QTest::newRow("accents")           << QStringLiteral("https://velkaron.example/présentation");
+    QTest::newRow("line breaks, tab")  << QStringLiteral("https://velkaron.example/a\nb\r\n\tc\n");
+    QTest::newRow("emoji, right-to-left") << QStringLiteral("https://velkaron.example/😺/\u202Eשלום");
+    QTest::newRow("100,000 characters") << QStringLiteral("https://velkaron.example/") + QString(100000 - 25, u'x');
     // clang-format on
 }
 

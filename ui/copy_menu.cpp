@@ -14,6 +14,7 @@ CopyMenu::CopyMenu(const Module &module, QListWidget *results, QComboBox *entry,
     : QObject(window)
     , module_(module)
     , results_(results)
+    , resultsViewport_(results->viewport())
     , entry_(entry)
     , clipboard_(clipboard)
     , messages_(messages)
@@ -28,15 +29,15 @@ CopyMenu::CopyMenu(const Module &module, QListWidget *results, QComboBox *entry,
 
     results_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(results_, &QListWidget::customContextMenuRequested, this, &CopyMenu::onContextMenuRequested);
-    results_->viewport()->installEventFilter(this);
+    resultsViewport_->installEventFilter(this);
 }
 
 bool CopyMenu::eventFilter(QObject *watched, QEvent *event)
 {
     // The right button opens the menu as it goes down, and must not move the selection,
     // which the list would do with any button.
-    if (watched == results_->viewport() && (event->type() == QEvent::MouseButtonPress
-                                            || event->type() == QEvent::MouseButtonDblClick)) {
+    if (watched == resultsViewport_
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
             MnuCopier->popup(mouse->globalPosition().toPoint());

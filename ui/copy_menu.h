@@ -39,6 +39,9 @@ private:
 
     const Module &module_;
     QListWidget *results_;
+    // Kept apart: the filter meets the viewport's last events while the list is being
+    // destroyed, when the list can no longer be asked for it.
+    QWidget *resultsViewport_;
     QComboBox *entry_;
     Clipboard &clipboard_;
     MessageBoxes &messages_;

@@ -73,7 +73,14 @@ FrmSyno::FrmSyno(Module &module, Services services, QWidget *parent)
     connect(TimLst, &QTimer::timeout, this, &FrmSyno::onTimLstTick);
 }
 
-FrmSyno::~FrmSyno() = default;
+FrmSyno::~FrmSyno()
+{
+    // QWidget's destructor still hides the window and deletes the controls once this
+    // window's members are gone: the entry box, losing the focus, reports a pick in its
+    // history, the lists report their emptied selection. None of it may reach a handler.
+    for (QObject *control : findChildren<QObject *>())
+        control->disconnect(this);
+}
 
 void FrmSyno::createControls()
 {
