@@ -4,12 +4,7 @@
 // with the behaviour of ordinary input: the mirror text, the prefix list and the result
 // message follow the entry text, and nothing crashes, hangs or is silently dropped.
 
-#include "fakes/fake_browser_launcher.h"
-#include "fakes/fake_clipboard.h"
-#include "fakes/fake_cursor.h"
-#include "fakes/fake_message_boxes.h"
-#include "fakes/fake_resources.h"
-#include "real_dictionary.h"
+#include "main_window_fixture.h"
 #include "core/lookup.h"
 #include "core/prefix_list.h"
 #include "ui/main_window.h"
@@ -31,83 +26,13 @@ using namespace velkaron::testing;
 
 namespace {
 
-struct Window
-{
-    FakeResources resources;
-    FakeMessageBoxes messages;
-    FakeCursor cursor;
-    FakeClipboard clipboard;
-    FakeBrowserLauncher browser;
-    std::unique_ptr<FrmSyno> frm;
-
-    Window() : frm(std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard, browser}))
-    {
-        frm->show();
-        frm->activateWindow();
-    }
-
-    template<typename T>
-    T *find(const char *name) const
-    {
-        T *child = frm->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QComboBox *cbo2() const { return find<QComboBox>("Cbo2"); }
-    QLineEdit *entry() const { return cbo2()->lineEdit(); }
-    QListWidget *lst() const { return find<QListWidget>("Lst"); }
-    QListWidget *lstS() const { return find<QListWidget>("LstS"); }
-    QString lbl(const char *name) const { return find<QLabel>(name)->text(); }
-    QTimer *timLst() const { return find<QTimer>("TimLst"); }
-    bool started() const
-    {
-        return QTest::qWaitFor([this] { return entry()->text() == QStringLiteral("à "); }, 2000);
-    }
-    QStringList history() const
-    {
-        QStringList items;
-        for (int i = 0; i < cbo2()->count(); ++i)
-            items << cbo2()->itemText(i);
-        return items;
-    }
-};
-
-QStringList items(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-// One key event per character, as a keyboard (or an input method) delivers it; a surrogate
-// pair comes as one event.
-void type(QWidget *widget, const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString key = text.mid(i, length);
-        i += length - 1;
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, key);
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
+using Window = MainWindowFixture;
 
 void paste(Window &w, const QString &text)
 {
     QApplication::clipboard()->setText(text);
     w.entry()->selectAll();
     QTest::keyClick(w.entry(), Qt::Key_V, Qt::ControlModifier);
-}
-
-void clickRow(QListWidget *list, int row)
-{
-    const QRect rect = list->visualItemRect(list->item(row));
-    // The left end of the row: a very long word's centre lies far outside the list.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 8, rect.center().y()));
 }
 
 // What the window shows must be what the entry text gives: the mirror text, the prefix

@@ -1,43 +1,18 @@
 // The result list's context menu, the two copy commands and the help message.
 
-#include "fakes/fake_browser_launcher.h"
-#include "fakes/fake_clipboard.h"
-#include "fakes/fake_cursor.h"
-#include "fakes/fake_message_boxes.h"
-#include "fakes/fake_resources.h"
-#include "real_dictionary.h"
+#include "main_window_fixture.h"
 #include "ui/chameleon_button.h"
-#include "ui/main_window.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QTest>
 
-#include <memory>
 
 using namespace velkaron;
 using namespace velkaron::testing;
 
 namespace {
 
-struct Window
+struct Window : MainWindowFixture
 {
-    FakeResources resources;
-    FakeMessageBoxes messages;
-    FakeCursor cursor;
-    FakeClipboard clipboard;
-    FakeBrowserLauncher browser;
-    std::unique_ptr<FrmSyno> frm = std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard, browser});
-
-    Window()
-    {
-        frm->show();
-        frm->activateWindow();
-    }
-    QListWidget *lstS() const { return frm->findChild<QListWidget *>(QStringLiteral("LstS")); }
-    QComboBox *cbo2() const { return frm->findChild<QComboBox *>(QStringLiteral("Cbo2")); }
     QMenu *menu() const { return frm->findChild<QMenu *>(QStringLiteral("MnuCopier")); }
     QAction *action(const char *name) const { return menu()->findChild<QAction *>(QString::fromLatin1(name)); }
     void fillResults(const QStringList &lines, const QString &entry)

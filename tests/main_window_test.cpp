@@ -1,22 +1,10 @@
 // The main window driven by real widget events, on the real dictionary.
 
-#include "fakes/fake_browser_launcher.h"
-#include "fakes/fake_clipboard.h"
-#include "fakes/fake_cursor.h"
-#include "fakes/fake_message_boxes.h"
-#include "fakes/fake_resources.h"
-#include "real_dictionary.h"
+#include "main_window_fixture.h"
 #include "ui/chameleon_button.h"
-#include "ui/main_window.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 
 #include <memory>
 #include <stdexcept>
@@ -26,34 +14,8 @@ using namespace velkaron::testing;
 
 namespace {
 
-struct Window
+struct Window : MainWindowFixture
 {
-    FakeResources resources;
-    FakeMessageBoxes messages;
-    FakeCursor cursor;
-    FakeClipboard clipboard;
-    FakeBrowserLauncher browser;
-    std::unique_ptr<FrmSyno> frm;
-
-    Window() : frm(std::make_unique<FrmSyno>(realModule(), Services{resources, messages, cursor, clipboard, browser}))
-    {
-        frm->show();
-        frm->activateWindow();
-    }
-
-    template<typename T>
-    T *find(const char *name) const
-    {
-        T *child = frm->findChild<T *>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QComboBox *cbo2() const { return find<QComboBox>("Cbo2"); }
-    QLineEdit *entry() const { return cbo2()->lineEdit(); }
-    QListWidget *lst() const { return find<QListWidget>("Lst"); }
-    QListWidget *lstS() const { return find<QListWidget>("LstS"); }
-    QString lbl(const char *name) const { return find<QLabel>(name)->text(); }
     bool searchEnabled() const
     {
         const bool button = find<ChameleonButton>("CmdRechercher")->isEnabled();
@@ -62,47 +24,7 @@ struct Window
             qFatal("CmdRechercher and Foc out of step");
         return button;
     }
-    // Waits for the start-up text "à ".
-    bool started() const
-    {
-        return QTest::qWaitFor([this] { return entry()->text() == QStringLiteral("à "); }, 2000);
-    }
 };
-
-QStringList items(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-// Types text the way a keyboard does, one key event per character, accents included
-// (QTest::keyClicks refuses characters outside Latin-1's ASCII part).
-void type(QWidget *widget, const QString &text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-void replaceEntry(Window &w, const QString &text)
-{
-    w.entry()->selectAll();
-    type(w.entry(), text);
-}
-
-void clickItem(QListWidget *list, const QString &text)
-{
-    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
-    if (found.isEmpty())
-        qFatal("no item %s", qPrintable(text));
-    const QRect rect = list->visualItemRect(found.front());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
 
 } // namespace
 
