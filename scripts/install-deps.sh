@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   mythes-fr hunspell-fr-classical python3
   desktop-file-utils appstream dpkg-dev man-db
+  clang-14 libclang-rt-14-dev valgrind
 )
 
 missing=()
