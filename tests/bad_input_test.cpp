@@ -109,8 +109,9 @@ void BadInputTest::strangeCharacters_data()
     QTest::newRow("emoji typed")            << u"chat😺"_qs << true  << u"chat😺"_qs << none.arg(u"chat😺"_qs);
     QTest::newRow("emoji alone pasted")     << u"😺"_qs << false << u"😺"_qs << none.arg(u"😺"_qs);
     QTest::newRow("other surrogate pair")   << u"𝔠𝔥𝔞𝔱"_qs << true << u"𝔠𝔥𝔞𝔱"_qs << none.arg(u"𝔠𝔥𝔞𝔱"_qs);
-    QTest::newRow("combining accent")       << u"cafe\u0301"_qs << true << u"cafe\u0301"_qs << none.arg(u"cafe\u0301"_qs);
-    QTest::newRow("precomposed, for comparison") << u"café"_qs << true << u"café"_qs << u"17 synonymes pour ''café''."_qs;
+    // The folding knows precomposed letters only: "a" + U+0300 is not "à".
+    QTest::newRow("combining accent")       << u"a\u0300 cheval"_qs << true << u"a\u0300 cheval"_qs << none.arg(u"a\u0300 cheval"_qs);
+    QTest::newRow("precomposed, for comparison") << u"à cheval"_qs << true << u"à cheval"_qs << u"Un synonyme pour ''à cheval''."_qs;
     QTest::newRow("right-to-left")          << u"שלום"_qs << true << u"שלום"_qs << none.arg(u"שלום"_qs);
     QTest::newRow("right-to-left override") << u"\u202Echat"_qs << false << u"\u202Echat"_qs << none.arg(u"\u202Echat"_qs);
     QTest::newRow("NUL typed")              << QString(u"ch\0at"_qs) << true << u"chat"_qs << u"3 synonymes pour ''chat''."_qs;
