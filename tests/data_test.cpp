@@ -143,6 +143,30 @@ TEST(DataFiles, LineCountsAreTheBuiltInEntryCounts)
     EXPECT_EQ(total, 40096);
 }
 
+// Each text's length, and the NUL bytes that pad it to a multiple of 4 in the executable.
+TEST(DataFiles, LetterSizesAndPadding)
+{
+    struct Row { char letter; qsizetype padded; int padding; };
+    const Row rows[] = {
+        {'A', 180804, 3}, {'B', 92020, 0}, {'C', 211764, 2}, {'D', 143044, 3}, {'E', 150776, 1},
+        {'F', 82076, 3},  {'G', 58584, 0}, {'H', 38684, 0},  {'I', 107820, 3}, {'J', 14280, 0},
+        {'K', 2260, 3},   {'L', 45640, 0}, {'M', 94900, 0},  {'N', 25136, 1},  {'O', 35356, 1},
+        {'P', 173356, 2}, {'Q', 6612, 2},  {'R', 117236, 1}, {'S', 130000, 3}, {'T', 83160, 1},
+        {'U', 7788, 0},   {'V', 43628, 1}, {'W', 1076, 2},   {'X', 648, 3},    {'Y', 512, 0},
+        {'Z', 2812, 0},
+    };
+    ASSERT_EQ(std::size(rows), 26u);
+    for (int i = 0; i < 26; ++i) {
+        const Row &r = rows[i];
+        ASSERT_EQ(r.letter, 'A' + i);
+        const qsizetype size = dictionary().bytes[i].size();
+        EXPECT_EQ(size, r.padded - r.padding) << r.letter;
+        // The embedding step pads to the next multiple of 4: the padding follows from the size.
+        EXPECT_EQ((4 - size % 4) % 4, r.padding) << r.letter;
+        EXPECT_FALSE(dictionary().bytes[i].contains('\0')) << r.letter;
+    }
+}
+
 // 2. Bytes and syntax.
 TEST(DataFiles, BytesAreWindows1252LinesSeparatedByCrLf)
 {
@@ -341,6 +365,18 @@ TEST(DataFiles, SynonymCountsRunFromOneToFortyThree)
     }
 }
 
+// Synonym lists are shortened from their end to fit the sizes; none may be cut away.
+TEST(DataFiles, EveryLineKeepsARealSynonym)
+{
+    for (const Line &l : dictionary().all) {
+        SCOPED_TRACE(l.text.toStdString());
+        EXPECT_FALSE(l.text.endsWith(u'$'));
+        EXPECT_FALSE(l.text.endsWith(u'\\'));
+        ASSERT_FALSE(l.synonyms.isEmpty());
+        EXPECT_FALSE(l.synonyms.front().isEmpty());
+    }
+}
+
 // 6. Quoted and described entries.
 TEST(DataFiles, QuotedLinesStandVerbatim)
 {
@@ -350,6 +386,10 @@ TEST(DataFiles, QuotedLinesStandVerbatim)
         "abonné§adj n$habituel\\coutumier\\habitué",
         "à cheval§loc$califourchon",
         "azurer§v$blanchir",
+        "abaisse§n v$baisse\\rabat\\repli\\retranche",
+        "à partir de§loc$depuis\\de\\dès\\par la suite",
+        "Ave§n$oraison\\prière\\Angélus\\Orémus\\Pater\\secrète\\péroraison",
+        "chez§prép$à\\dans\\parmi\\en",
     };
     QSet<QString> all;
     for (const Line &l : dictionary().all)

@@ -8,8 +8,8 @@ Sources, read-only:
   * overlay     tools/overlay.txt                       our hand-written entries
 
 The output is deterministic: the same sources give the same bytes.  The script
-prints, per letter, how many lines each source gave, and a few figures about
-the result.  Usage:
+prints, per letter, how many lines each source gave, the text's size and how
+many synonyms were cut to reach it, and a few figures about the result.  Usage:
 
     python3 tools/gen_dictionary.py [--out DIR]
 """
@@ -32,6 +32,16 @@ LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'
 LINE_COUNTS = dict(zip(LETTERS, [
     3708, 2088, 4230, 3027, 3212, 1756, 1413, 925, 2103, 355, 76, 1095, 2169,
     641, 826, 3796, 153, 2731, 2683, 1795, 178, 990, 34, 18, 19, 75]))
+# Size of each letter's resource once padded to a multiple of 4, and how many of
+# those bytes are NUL padding: the text itself is the difference.  Synonym lists
+# are shortened from their end until every letter has exactly its size.
+PADDED_SIZES = dict(zip(LETTERS, [
+    (180804, 3), (92020, 0), (211764, 2), (143044, 3), (150776, 1), (82076, 3),
+    (58584, 0), (38684, 0), (107820, 3), (14280, 0), (2260, 3), (45640, 0),
+    (94900, 0), (25136, 1), (35356, 1), (173356, 2), (6612, 2), (117236, 1),
+    (130000, 3), (83160, 1), (7788, 0), (43628, 1), (1076, 2), (648, 3),
+    (512, 0), (2812, 0)]))
+TEXT_SIZES = {L: size - pad for L, (size, pad) in PADDED_SIZES.items()}
 
 # Category values with the number of lines the finished dictionary should
 # roughly carry; the numbers break ties when a source's combination of parts
@@ -586,6 +596,162 @@ def order_lines(entries, ties):
     return sorted(entries, key=key)
 
 
+# ---------------------------------------------------------------- size
+
+CAPITAL_REACH = 8
+
+
+def has_capital(word):
+    return any(c.isupper() for c in word)
+
+
+def keep_floor(e):
+    """How many leading synonyms a line keeps whatever the size asks.
+
+    Overlay lines are kept whole.  A line with a capitalised synonym among its
+    first CAPITAL_REACH keeps its synonyms up to that one ("Évangile", "Moyen Âge"):
+    such synonyms are rare, but one further down would hold a long list whole."""
+    if e.source == 'overlay':
+        return len(e.synonyms)
+    for i, s in enumerate(e.synonyms[:CAPITAL_REACH]):
+        if has_capital(s):
+            return i + 1
+    return 1
+
+
+def subset_with_sum(costs, total):
+    """Indexes of a subset of costs adding up to total (earliest items preferred), or None."""
+    if total == 0:
+        return []
+    mask = (1 << (total + 1)) - 1
+    reach = [1]
+    for c in costs:
+        reach.append((reach[-1] | (reach[-1] << c)) & mask)
+    if not reach[-1] >> total & 1:
+        return None
+    picked, rest = [], total
+    for i in range(len(costs) - 1, -1, -1):
+        if reach[i] >> rest & 1:
+            continue                 # reachable without item i
+        picked.append(i)
+        rest -= costs[i]
+    return sorted(picked)
+
+
+def exact_counts(lengths, floors, cap, total):
+    """Synonym counts, one per line, within 3 below and 1 above the cap, whose lines
+    add up to exactly total bytes; the counts nearest the cap are preferred.  For the
+    small letters, whose few lines at the cap rarely allow a cut to the byte."""
+    choices = []
+    for i, acc in enumerate(lengths):
+        top = len(acc) - 1
+        ks = [k for k in (cap, cap - 1, cap + 1, cap - 2, cap - 3) if floors[i] <= k <= top]
+        choices.append(ks or [max(floors[i], min(top, cap))])
+    mask = (1 << (total + 1)) - 1
+    reach = [1]
+    for i, ks in enumerate(choices):
+        r = 0
+        for k in ks:
+            r |= reach[-1] << lengths[i][k]
+        reach.append(r & mask)
+    if not reach[-1] >> total & 1:
+        return None
+    counts, rest = [0] * len(lengths), total
+    for i in range(len(lengths) - 1, -1, -1):
+        for k in choices[i]:
+            if rest >= lengths[i][k] and reach[i] >> (rest - lengths[i][k]) & 1:
+                counts[i] = k
+                rest -= lengths[i][k]
+                break
+    return counts
+
+
+def trim_to_size(entries, target):
+    """Shortens synonym lists from their end so that the letter's text (lines joined
+    by CR LF) is exactly target bytes.  Returns the number of synonyms dropped.
+
+    First a common cap on the number of synonyms, the highest one that leaves the
+    text at least target bytes long; then the last synonym of some of the lines that
+    the cap reaches goes too, chosen so that the sum comes out exact."""
+    floors = [keep_floor(e) for e in entries]
+    lengths = []                     # lengths[i][k]: bytes of line i with k synonyms
+    for e in entries:
+        acc = [len(e.headword) + len(e.category) + 2]      # "headword§category$"
+        for k, s in enumerate(e.synonyms):
+            acc.append(acc[-1] + len(s) + (1 if k else 0))
+        lengths.append(acc)
+
+    def kept(i, cap):
+        return max(floors[i], min(len(entries[i].synonyms), cap))
+
+    def size(cap):
+        return sum(lengths[i][kept(i, cap)] for i in range(len(entries))) + 2 * (len(entries) - 1)
+
+    top = max(len(e.synonyms) for e in entries)
+    if size(top) < target:
+        raise SystemExit(f'{letter_of(entries[0].headword)}: {size(top)} bytes, short of {target}')
+    if size(1) > target:
+        raise SystemExit(f'{letter_of(entries[0].headword)}: {size(1)} bytes at one synonym a line, '
+                         f'over {target}')
+    cap = top
+    while cap > 1 and size(cap - 1) >= target:
+        cap -= 1
+    counts = [kept(i, cap) for i in range(len(entries))]
+    excess = size(cap) - target
+
+    # Lines at the cap that may lose one more synonym, those whose last synonym has
+    # a capital last, then the longer last synonyms first, then in letter order.
+    cands = [i for i in range(len(entries)) if counts[i] == cap and cap > floors[i]]
+    cost = {i: len(entries[i].synonyms[cap - 1]) + 1 for i in cands}
+    cands.sort(key=lambda i: (has_capital(entries[i].synonyms[cap - 1]), -cost[i], i))
+    removed = []
+    for i in cands:
+        if cost[i] <= excess - 40 or cost[i] == excess:
+            removed.append(i)
+            excess -= cost[i]
+    # The last few dozen bytes: an exact subset of the lines not yet cut.  When no
+    # subset adds up (a surplus of 2 bytes where the shortest synonym takes 3), one
+    # capped line gets its next synonym back and the subset covers that too; failing
+    # that, greedy cuts are given back one by one.
+    restorable = [i for i in range(len(entries)) if counts[i] == cap < len(entries[i].synonyms)]
+    restorable.sort(key=lambda i: (len(entries[i].synonyms[cap]), i))
+    restored = []
+    while True:
+        cut = set(removed)
+        rest = [i for i in cands if i not in cut]
+        pick = subset_with_sum([cost[i] for i in rest], excess)
+        for j in restorable:
+            if pick is not None:
+                break
+            if j in cut:
+                continue
+            back = len(entries[j].synonyms[cap]) + 1
+            others = [i for i in rest if i != j]
+            pick = subset_with_sum([cost[i] for i in others], excess + back)
+            if pick is not None:
+                restored.append(j)
+                rest = others
+        if pick is not None:
+            removed.extend(rest[k] for k in pick)
+            break
+        if not removed:
+            counts = exact_counts(lengths, floors, cap, target - 2 * (len(entries) - 1))
+            if counts is None:
+                raise SystemExit(f'{letter_of(entries[0].headword)}: no exact trim to {target} bytes')
+            removed = restored = []
+            break
+        excess += cost[removed.pop()]
+    for i in removed:
+        counts[i] -= 1
+    for i in restored:
+        counts[i] += 1
+    dropped = 0
+    for e, n in zip(entries, counts):
+        dropped += len(e.synonyms) - n
+        e.synonyms = e.synonyms[:n]
+    return dropped
+
+
 # ---------------------------------------------------------------- main
 
 def main():
@@ -640,23 +806,28 @@ def main():
 
     rules = letter_rules()
     problems = []
-    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles')
+    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles    bytes  dropped')
     totals = collections.Counter()
     os.makedirs(args.out, exist_ok=True)
     all_lines = []
     for L in LETTERS:
         chosen = select(L, pool[L], rules[L], problems)
         ordered = order_lines(chosen, ties)
+        dropped = trim_to_size(ordered, TEXT_SIZES[L])
         by_source = collections.Counter(e.source for e in ordered)
         totals.update(by_source)
-        print(f'{L:>6}  {len(ordered):5}  {by_source["overlay"]:7}  {by_source["mythes-fr"]:9}  '
-              f'{by_source["mythes-fr reverse"]:7}  {by_source["WOLF"]:4}  {by_source["participles"]:11}')
+        totals['dropped'] += dropped
         text = '\r\n'.join(e.line() for e in ordered)
+        totals['bytes'] += len(text.encode('cp1252'))
+        print(f'{L:>6}  {len(ordered):5}  {by_source["overlay"]:7}  {by_source["mythes-fr"]:9}  '
+              f'{by_source["mythes-fr reverse"]:7}  {by_source["WOLF"]:4}  {by_source["participles"]:11}  '
+              f'{len(text.encode("cp1252")):7}  {dropped:7}')
         with open(os.path.join(args.out, L + '.txt'), 'wb') as f:
             f.write(text.encode('cp1252'))
         all_lines.extend(ordered)
     print(f' total  {len(all_lines):5}  {totals["overlay"]:7}  {totals["mythes-fr"]:9}  '
-          f'{totals["mythes-fr reverse"]:7}  {totals["WOLF"]:4}  {totals["participles"]:11}')
+          f'{totals["mythes-fr reverse"]:7}  {totals["WOLF"]:4}  {totals["participles"]:11}  '
+          f'{totals["bytes"]:7}  {totals["dropped"]:7}')
     print('mythes-fr headwords read: %d; rejected: %s' % (
         mstats['read'], ', '.join(f'{k} {v}' for k, v in sorted(mstats.items()) if k != 'read')))
 
