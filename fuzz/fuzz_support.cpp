@@ -2,7 +2,7 @@
 
 #include "core/loader.h"
 #include "core/windows1252.h"
-#include "platform/embedded_resources.h"
+#include "platform/embedded_dictionary.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,17 +44,7 @@ QString textOf(const std::uint8_t *data, std::size_t size)
 
 Module &realModule()
 {
-    static Module module = [] {
-        Module loaded;
-        auto result = DictionaryLoader::load(EmbeddedResources());
-        if (auto *failure = std::get_if<LoadFailure>(&result)) {
-            std::fprintf(stderr, "dictionary did not load: %s\n", qPrintable(failure->message()));
-            std::abort();
-        }
-        loaded.store = std::get<DictionaryStore>(std::move(result));
-        return loaded;
-    }();
-    return module;
+    return embeddedDictionary();
 }
 
 bool wellFormedUtf16(QStringView text)

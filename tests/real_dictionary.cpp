@@ -1,26 +1,12 @@
 #include "real_dictionary.h"
 
-#include "core/loader.h"
-#include "platform/embedded_resources.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "platform/embedded_dictionary.h"
 
 namespace velkaron::testing {
 
 Module &realModule()
 {
-    static Module module = [] {
-        Module loaded;
-        auto result = DictionaryLoader::load(EmbeddedResources());
-        if (auto *failure = std::get_if<LoadFailure>(&result)) {
-            std::fprintf(stderr, "dictionary did not load: %s\n", qPrintable(failure->message()));
-            std::abort();
-        }
-        loaded.store = std::get<DictionaryStore>(std::move(result));
-        return loaded;
-    }();
-    return module;
+    return embeddedDictionary();
 }
 
 int findHeadword(const LetterTable &table, QStringView headword, int from)
