@@ -176,7 +176,7 @@ void FrmSyno::describeForScreenReaders()
     // What a screen reader announces for each control; the picture-only buttons have no
     // caption to fall back on.
     // clang-format off
-    const struct { QWidget *control; const char16_t *name; const char16_t *description; } rows[] = {
+    setAccessibleTexts({
         {Cbo2, u"Saisie du mot", u"Tapez un mot ; la liste déroulante garde les douze derniers mots cherchés."},
         {CmdRechercher, u"Rechercher", u"Affiche les synonymes du mot saisi (touche Entrée)."},
         {Lst, u"Liste des mots commençant par la saisie", u"Choisir un mot le recherche une demi-seconde plus tard."},
@@ -187,12 +187,8 @@ void FrmSyno::describeForScreenReaders()
         {Lbl3, u"Nombre de mots listés", u"Combien de mots commencent par la saisie."},
         {Lbl4, u"Résultat de la recherche", u"Combien de synonymes ont été trouvés, et pour quel mot."},
         {Lbl2, u"Catégorie grammaticale", u"Le mot cherché en capitales et sa catégorie grammaticale."},
-    };
+    });
     // clang-format on
-    for (const auto &row : rows) {
-        row.control->setAccessibleName(QString::fromUtf16(row.name));
-        row.control->setAccessibleDescription(QString::fromUtf16(row.description));
-    }
     Cbo2->lineEdit()->setAccessibleName(Cbo2->accessibleName());
 }
 

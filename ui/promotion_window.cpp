@@ -109,18 +109,14 @@ void FrmPub::createControls()
 void FrmPub::describeForScreenReaders()
 {
     // clang-format off
-    const struct { QWidget *control; const char16_t *name; const char16_t *description; } rows[] = {
+    setAccessibleTexts({
         {Img1, u"Bannière de Lettrovent", u"Le nom du jeu présenté."},
         {Img2, u"Image de Lettrovent", u"Une partie en cours."},
         {CmdEND, u"Fermer", u"Termine le programme."},
         {CmdTelecharge, u"Télécharger le programme d'installation", u"Ouvre l'adresse de téléchargement dans le navigateur."},
         {chameleonButton1, u"Site internet de présentation du jeu", u"Ouvre le site du jeu dans le navigateur."},
-    };
+    });
     // clang-format on
-    for (const auto &row : rows) {
-        row.control->setAccessibleName(QString::fromUtf16(row.name));
-        row.control->setAccessibleDescription(QString::fromUtf16(row.description));
-    }
 }
 
 void FrmPub::load()

@@ -33,4 +33,12 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
     widget->setAutoFillBackground(true);
 }
 
+void setAccessibleTexts(std::initializer_list<AccessibleText> texts)
+{
+    for (const AccessibleText &text : texts) {
+        text.control->setAccessibleName(QString::fromUtf16(text.name));
+        text.control->setAccessibleDescription(QString::fromUtf16(text.description));
+    }
+}
+
 } // namespace velkaron

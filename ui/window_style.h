@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QRect>
 
+#include <initializer_list>
+
 class QWidget;
 
 namespace velkaron {
@@ -22,5 +24,15 @@ QFont verdana(qreal pointSize = 9.75, bool bold = false); // labels and buttons
 
 // Text and background colours of a control, background painted.
 void setColours(QWidget *widget, const QColor &text, const QColor &background);
+
+// What a screen reader announces for a control: its name and what it does.
+struct AccessibleText
+{
+    QWidget *control;
+    const char16_t *name;
+    const char16_t *description;
+};
+
+void setAccessibleTexts(std::initializer_list<AccessibleText> texts);
 
 } // namespace velkaron
