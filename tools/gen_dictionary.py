@@ -16,10 +16,14 @@ many synonyms were cut to reach it, and a few figures about the result.  Usage:
 
 import argparse
 import collections
+import copy
 import itertools
+import math
 import os
 import re
 import sys
+
+import ranking
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 MYTHES = '/usr/share/mythes/thes_fr.dat'
@@ -32,17 +36,6 @@ LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'
 LINE_COUNTS = dict(zip(LETTERS, [
     3708, 2088, 4230, 3027, 3212, 1756, 1413, 925, 2103, 355, 76, 1095, 2169,
     641, 826, 3796, 153, 2731, 2683, 1795, 178, 990, 34, 18, 19, 75]))
-# Size of each letter's resource once padded to a multiple of 4, and how many of
-# those bytes are NUL padding: the text itself is the difference.  Synonym lists
-# are shortened from their end until every letter has exactly its size.
-PADDED_SIZES = dict(zip(LETTERS, [
-    (180804, 3), (92020, 0), (211764, 2), (143044, 3), (150776, 1), (82076, 3),
-    (58584, 0), (38684, 0), (107820, 3), (14280, 0), (2260, 3), (45640, 0),
-    (94900, 0), (25136, 1), (35356, 1), (173356, 2), (6612, 2), (117236, 1),
-    (130000, 3), (83160, 1), (7788, 0), (43628, 1), (1076, 2), (648, 3),
-    (512, 0), (2812, 0)]))
-TEXT_SIZES = {L: size - pad for L, (size, pad) in PADDED_SIZES.items()}
-
 # Category values with the number of lines the finished dictionary should
 # roughly carry; the numbers break ties when a source's combination of parts
 # of speech has no value of its own.
@@ -257,13 +250,21 @@ def normalize(text):
     return text.replace('œ', 'oe').replace('Œ', 'Oe')
 
 
+def same_word(a, b):
+    """True when a and b are the same word, or one is the other's plural or feminine
+    ("ammonite", "ammonites"; "alsacien", "alsacienne"): no synonym of it."""
+    if len(a) > len(b):
+        a, b = b, a
+    return b == a or b in (a + 's', a + 'x', a + 'e', a + 'es', a + 'ne', a + 'nes')
+
+
 def clean_synonym(raw, headword, hun, from_wolf):
     s = normalize(raw).replace('’', "'")
     if not s or any(c not in SYNONYM_CHARS for c in s):
         return None
     if s.startswith(("'", '-')) or s.endswith(("'", '-')) or '--' in s:
         return None
-    if s.lower() == headword.lower().replace('’', "'"):
+    if same_word(s.lower(), headword.lower().replace('’', "'")):
         return None
     tokens = s.split(' ')
     if from_wolf and not hun.known(s.replace('oe', 'œ')) and not hun.known(s):
@@ -289,7 +290,7 @@ def clean_synonyms(raws, headword, hun, from_wolf, limit=MAX_SYNONYMS):
             continue
         seen.add(s)
         out.append(s)
-        if len(out) == limit:
+        if limit is not None and len(out) == limit:
             break
     return out
 
@@ -337,11 +338,13 @@ def category_from_synonyms(synonyms, hun):
 
 
 class Entry:
-    __slots__ = ('headword', 'category', 'synonyms', 'source', 'rank', 'order')
+    __slots__ = ('headword', 'category', 'synonyms', 'source', 'rank', 'order', 'reviewed', 'verb', 'bases')
 
     def __init__(self, headword, category, synonyms, source, rank=0.0, order=0):
         self.headword, self.category, self.synonyms = headword, category, synonyms
         self.source, self.rank, self.order = source, rank, order
+        self.reviewed = False
+        self.verb, self.bases = None, None      # participles: their verb, and their synonyms' verbs
 
     def line(self):
         return self.headword + '§' + self.category + '$' + '\\'.join(self.synonyms)
@@ -352,7 +355,7 @@ class Entry:
 def read_mythes(hun):
     lines = open(MYTHES, encoding='utf-8').read().split('\n')
     entries, i, order = {}, 1, 0
-    groups_by_head = {}
+    groups_by_head, first_sense = {}, {}
     stats = collections.Counter()
     while i < len(lines):
         if not lines[i]:
@@ -376,7 +379,9 @@ def read_mythes(hun):
             raws.extend(fields[1:])
         if 'adj' in cats and h in ARTICLES:
             cats = {'art'}
-        syns = clean_synonyms(raws, h, hun, from_wolf=False)
+        syns = clean_synonyms(raws, h, hun, from_wolf=False, limit=None)
+        if syns and h not in first_sense:
+            first_sense[h] = set(clean_synonyms(groups[0].split('|')[1:], h, hun, False, None))
         if not syns:
             stats['no synonym left'] += 1
             continue
@@ -399,7 +404,7 @@ def read_mythes(hun):
         if h in entries:
             continue
         entries[h] = Entry(h, value, syns, 'mythes-fr', rank, order)
-    return entries, stats
+    return entries, first_sense, stats
 
 
 def read_mythes_reverse(mythes, hun):
@@ -439,7 +444,7 @@ def read_participles(mythes, hun):
         if not part:
             continue
         part = normalize(part)
-        syns, seen = [], {part}
+        syns, bases, seen = [], [], {part}
         for s in e.synonyms:
             p = hun.participle(s.replace('oe', 'œ'), kind) if ' ' not in s else None
             if p:
@@ -447,15 +452,20 @@ def read_participles(mythes, hun):
                 if p not in seen:
                     seen.add(p)
                     syns.append(p)
+                    bases.append(s)
         if not syns or not headword_ok(part):
             continue
         order += 1
-        entries.setdefault(part, Entry(part, 'adj v', syns[:MAX_SYNONYMS], 'participles',
-                                       min(len(syns), 40) + (50 if kind == 'ppas' else 0), order))
+        if part not in entries:
+            entry = Entry(part, 'adj v', syns, 'participles', 50 if kind == 'ppas' else 0, order)
+            entry.verb, entry.bases = e.headword, bases
+            entries[part] = entry
     return entries
 
 
 def read_wolf(hun):
+    """WOLF headwords, and for every lemma the others that share a synset with it
+    (lemma -> {other: number of shared synsets})."""
     members = collections.defaultdict(list)
     lemma_synsets = collections.defaultdict(list)
     for line in open(WOLF, encoding='utf-8'):
@@ -464,13 +474,24 @@ def read_wolf(hun):
         synset, _, lemma = line.rstrip('\n').split('\t')
         members[synset].append(lemma)
         lemma_synsets[lemma].append(synset)
-    entries, order = {}, 0
+    entries, graph, order = {}, {}, 0
     for lemma, synsets in lemma_synsets.items():
         h = normalize(lemma).replace('’', "'")
+        shared = collections.Counter()
+        for s in synsets:
+            for m in members[s]:
+                if m != lemma:
+                    c = clean_synonym(m, h, hun, from_wolf=True)
+                    if c is not None:
+                        shared[c] += 1
+        if shared:
+            merged = graph.setdefault(h, {})
+            for c, n in shared.items():
+                merged[c] = merged.get(c, 0) + n
         if not headword_ok(h) or not hun.known(lemma.replace('’', "'")):
             continue
         raws = [m for s in synsets for m in members[s] if m != lemma]
-        syns = clean_synonyms(raws, h, hun, from_wolf=True)
+        syns = clean_synonyms(raws, h, hun, from_wolf=True, limit=None)
         if not syns:
             continue
         cats = {WOLF_POS[s.rsplit('-', 1)[1]] for s in synsets}
@@ -485,7 +506,7 @@ def read_wolf(hun):
         order += 1
         if h not in entries:
             entries[h] = Entry(h, value, syns, 'WOLF', rank, order)
-    return entries
+    return entries, graph
 
 
 def read_overlay():
@@ -596,240 +617,178 @@ def order_lines(entries, ties):
     return sorted(entries, key=key)
 
 
-# ---------------------------------------------------------------- size
-
-CAPITAL_REACH = 8
-
-
-def has_capital(word):
-    return any(c.isupper() for c in word)
-
-
-def keep_floor(e):
-    """How many leading synonyms a line keeps whatever the size asks.
-
-    Overlay lines are kept whole.  A line with a capitalised synonym among its
-    first CAPITAL_REACH keeps its synonyms up to that one ("Évangile", "Moyen Âge"):
-    such synonyms are rare, but one further down would hold a long list whole."""
-    if e.source == 'overlay':
-        return len(e.synonyms)
-    for i, s in enumerate(e.synonyms[:CAPITAL_REACH]):
-        if has_capital(s):
-            return i + 1
-    return 1
-
-
-def subset_with_sum(costs, total):
-    """Indexes of a subset of costs adding up to total (earliest items preferred), or None."""
-    if total == 0:
-        return []
-    mask = (1 << (total + 1)) - 1
-    reach = [1]
-    for c in costs:
-        reach.append((reach[-1] | (reach[-1] << c)) & mask)
-    if not reach[-1] >> total & 1:
-        return None
-    picked, rest = [], total
-    for i in range(len(costs) - 1, -1, -1):
-        if reach[i] >> rest & 1:
-            continue                 # reachable without item i
-        picked.append(i)
-        rest -= costs[i]
-    return sorted(picked)
-
-
-def exact_counts(lengths, floors, cap, total):
-    """Synonym counts, one per line, within 3 below and 1 above the cap, whose lines
-    add up to exactly total bytes; the counts nearest the cap are preferred.  For the
-    small letters, whose few lines at the cap rarely allow a cut to the byte."""
-    choices = []
-    for i, acc in enumerate(lengths):
-        top = len(acc) - 1
-        ks = [k for k in (cap, cap - 1, cap + 1, cap - 2, cap - 3) if floors[i] <= k <= top]
-        choices.append(ks or [max(floors[i], min(top, cap))])
-    mask = (1 << (total + 1)) - 1
-    reach = [1]
-    for i, ks in enumerate(choices):
-        r = 0
-        for k in ks:
-            r |= reach[-1] << lengths[i][k]
-        reach.append(r & mask)
-    if not reach[-1] >> total & 1:
-        return None
-    counts, rest = [0] * len(lengths), total
-    for i in range(len(lengths) - 1, -1, -1):
-        for k in choices[i]:
-            if rest >= lengths[i][k] and reach[i] >> (rest - lengths[i][k]) & 1:
-                counts[i] = k
-                rest -= lengths[i][k]
-                break
-    return counts
-
-
-def trim_to_size(entries, target):
-    """Shortens synonym lists from their end so that the letter's text (lines joined
-    by CR LF) is exactly target bytes.  Returns the number of synonyms dropped.
-
-    First a common cap on the number of synonyms, the highest one that leaves the
-    text at least target bytes long; then the last synonym of some of the lines that
-    the cap reaches goes too, chosen so that the sum comes out exact."""
-    floors = [keep_floor(e) for e in entries]
-    lengths = []                     # lengths[i][k]: bytes of line i with k synonyms
-    for e in entries:
-        acc = [len(e.headword) + len(e.category) + 2]      # "headword§category$"
-        for k, s in enumerate(e.synonyms):
-            acc.append(acc[-1] + len(s) + (1 if k else 0))
-        lengths.append(acc)
-
-    def kept(i, cap):
-        return max(floors[i], min(len(entries[i].synonyms), cap))
-
-    def size(cap):
-        return sum(lengths[i][kept(i, cap)] for i in range(len(entries))) + 2 * (len(entries) - 1)
-
-    top = max(len(e.synonyms) for e in entries)
-    if size(top) < target:
-        raise SystemExit(f'{letter_of(entries[0].headword)}: {size(top)} bytes, short of {target}')
-    if size(1) > target:
-        raise SystemExit(f'{letter_of(entries[0].headword)}: {size(1)} bytes at one synonym a line, '
-                         f'over {target}')
-    cap = top
-    while cap > 1 and size(cap - 1) >= target:
-        cap -= 1
-    counts = [kept(i, cap) for i in range(len(entries))]
-    excess = size(cap) - target
-
-    # Lines at the cap that may lose one more synonym, those whose last synonym has
-    # a capital last, then the longer last synonyms first, then in letter order.
-    cands = [i for i in range(len(entries)) if counts[i] == cap and cap > floors[i]]
-    cost = {i: len(entries[i].synonyms[cap - 1]) + 1 for i in cands}
-    cands.sort(key=lambda i: (has_capital(entries[i].synonyms[cap - 1]), -cost[i], i))
-    removed = []
-    for i in cands:
-        if cost[i] <= excess - 40 or cost[i] == excess:
-            removed.append(i)
-            excess -= cost[i]
-    # The last few dozen bytes: an exact subset of the lines not yet cut.  When no
-    # subset adds up (a surplus of 2 bytes where the shortest synonym takes 3), one
-    # capped line gets its next synonym back and the subset covers that too; failing
-    # that, greedy cuts are given back one by one.
-    restorable = [i for i in range(len(entries)) if counts[i] == cap < len(entries[i].synonyms)]
-    restorable.sort(key=lambda i: (len(entries[i].synonyms[cap]), i))
-    restored = []
-    while True:
-        cut = set(removed)
-        rest = [i for i in cands if i not in cut]
-        pick = subset_with_sum([cost[i] for i in rest], excess)
-        for j in restorable:
-            if pick is not None:
-                break
-            if j in cut:
-                continue
-            back = len(entries[j].synonyms[cap]) + 1
-            others = [i for i in rest if i != j]
-            pick = subset_with_sum([cost[i] for i in others], excess + back)
-            if pick is not None:
-                restored.append(j)
-                rest = others
-        if pick is not None:
-            removed.extend(rest[k] for k in pick)
-            break
-        if not removed:
-            counts = exact_counts(lengths, floors, cap, target - 2 * (len(entries) - 1))
-            if counts is None:
-                raise SystemExit(f'{letter_of(entries[0].headword)}: no exact trim to {target} bytes')
-            removed = restored = []
-            break
-        excess += cost[removed.pop()]
-    for i in removed:
-        counts[i] -= 1
-    for i in restored:
-        counts[i] += 1
-    dropped = 0
-    for e, n in zip(entries, counts):
-        dropped += len(e.synonyms) - n
-        e.synonyms = e.synonyms[:n]
-    return dropped
-
-
 # ---------------------------------------------------------------- main
+
+class Sources:
+    """Everything the generator reads, parsed once."""
+
+    def __init__(self):
+        self.hun = hun = Hunspell(HUNSPELL_DIC, HUNSPELL_AFF)
+        self.mythes, first_sense, self.mythes_stats = read_mythes(hun)
+        self.wolf, wolf_graph = read_wolf(hun)
+        self.reverse = read_mythes_reverse(self.mythes, hun)
+        self.participles = read_participles(self.mythes, hun)
+        self.overlay, self.ties, self.required = read_overlay()
+        self.frequencies = ranking.load_frequencies()
+        listed = {h: e.synonyms for h, e in self.mythes.items()}
+        self.graph = ranking.Graph(listed, first_sense, wolf_graph, self.word_categories, self.is_lemma,
+                                   self.frequencies)
+
+    def is_lemma(self, word):
+        """True for a dictionary form of hunspell's list (a stem, not a form its rules build)."""
+        return word in self.hun.stems or word.replace('oe', 'œ') in self.hun.stems
+
+    def word_categories(self, word):
+        cats = self.hun.categories(word.replace('oe', 'œ')) | self.hun.categories(word)
+        return {c for c in cats if c in ('n', 'adj', 'v', 'adv', 'prép', 'conj', 'pron', 'interj')}
+
+
+def line_categories(category):
+    cats = set(category.split())
+    if 'loc' in cats or 'expr' in cats:
+        cats |= {'adv', 'prép', 'conj'}
+    return cats
+
+
+def rank_entry(src, model, verdicts, e):
+    """Gives a source entry its synonyms, best first, and its place among the letter's
+    candidates: common headwords with good lines before rare forms with weak ones.
+
+    A reviewed headword keeps only the candidates judged right; one left with none
+    keeps its best candidate but falls behind every other entry of its letter."""
+    if e.source == 'participles':
+        # Built forms: the evidence is that of their verbs' synonymy.
+        verb = dict((c, p) for p, c in ranking.rank_candidates(src.graph, model, e.verb, {'v'}))
+        scored = sorted(((verb.get(b, 0.0), i, c) for i, (c, b) in enumerate(zip(e.synonyms, e.bases))),
+                        key=lambda t: (-round(t[0], 9), t[1]))
+        ranked = [(p, c) for p, _, c in scored]
+    else:
+        ranked = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
+    verdict = verdicts.get(e.headword)
+    if verdict is not None:
+        kept = [c for _, c in ranked if verdict.get(c) == 1][:MAX_SYNONYMS]
+        quality = mean([p for p, c in ranked if verdict.get(c) == 1][:3])
+        if not kept:
+            kept, quality = [c for _, c in ranked[:1]], -10.0 ** 4
+    else:
+        kept = ranking.keep(ranked, model.threshold, model.few, MAX_SYNONYMS)
+        quality = mean([p for p, _ in ranked[:3]])
+    if not kept:
+        kept = e.synonyms[:1]
+    e.synonyms = kept
+    e.rank += selection_rank(src, e.headword, quality)
+    e.reviewed = verdict is not None
+
+
+def mean(values):
+    return sum(values) / len(values) if values else 0.0
+
+
+SEVERAL_WORDS_PENALTY = 0.0
+
+
+def selection_rank(src, h, quality):
+    """Where a headword stands among its letter's candidates: dictionary forms before
+    inflected ones, common words before rare ones, strong lines (quality: the mean
+    probability of its best synonyms, up to three) before weak ones; headwords of several
+    words or with capitals after single common words."""
+    lemma = src.is_lemma(h)
+    freq = src.frequencies.get(h)
+    common = 1.0 - math.log(freq) / math.log(30000.0) if freq else 0.0
+    several = ' ' in h or h != h.lower()
+    return 50.0 * lemma + 100.0 * common + 150.0 * quality - SEVERAL_WORDS_PENALTY * several
+
+
+def build_pool(src, model, verdicts):
+    """The candidate entries of each letter, ranked, as copies: the sources stay as read."""
+    overlay_heads = {e.headword.replace('’', "'") for e in src.overlay}
+    pool = collections.defaultdict(list)
+    for i, e in enumerate(src.overlay):
+        e = copy.copy(e)
+        e.order = i
+        pool[letter_of(e.headword)].append(e)
+    missing = [h for h in src.required if h not in src.mythes and h not in src.wolf]
+    if missing:
+        raise SystemExit('required headwords found in no source: ' + ', '.join(missing))
+    required = set(src.required)
+    chosen = []           # (entry, rank offset)
+    # WOLF's multi-word lemmas are mostly terms of art; built participles come last,
+    # past ones before present ones.
+    for e in src.mythes.values():
+        if e.headword not in overlay_heads:
+            chosen.append((e, 0))
+    for h, e in src.wolf.items():
+        if h not in src.mythes and h not in overlay_heads:
+            chosen.append((e, -5000 if ' ' in h or h != h.lower() else 0))
+    for h, e in src.reverse.items():
+        if h not in src.mythes and h not in src.wolf and h not in overlay_heads:
+            chosen.append((e, -30))
+    taken = set(src.mythes) | set(src.wolf) | set(src.reverse) | overlay_heads
+    for h, e in src.participles.items():
+        if h not in taken:       # built lines fill what the sources leave short
+            chosen.append((e, -200 if e.rank else -250))
+    for e, offset in chosen:
+        e = copy.copy(e)
+        e.rank = offset + (10 ** 5 if e.headword in required else 0)
+        rank_entry(src, model, verdicts, e)
+        pool[letter_of(e.headword)].append(e)
+    return pool
+
+
+def check_overlay(src):
+    vocabulary = set(src.mythes) | set(src.wolf) | {
+        w for e in itertools.chain(src.mythes.values(), src.wolf.values()) for w in e.synonyms}
+    for e in src.overlay:
+        for syn in e.synonyms:
+            bare = re.sub(r' \(.*\)|\*$', '', syn)
+            if bare and bare not in vocabulary:
+                print(f'overlay: "{syn}" ({e.headword}) is not a headword or synonym of the sources')
+
+
+def build(src, model, verdicts):
+    """The 26 letters' lines, in order; and the selection problems, if any."""
+    check_overlay(src)
+    pool = build_pool(src, model, verdicts)
+    rules = letter_rules()
+    problems, letters = [], {}
+    for L in LETTERS:
+        letters[L] = order_lines(select(L, pool[L], rules[L], problems), src.ties)
+    return letters, problems
+
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     ap.add_argument('--out', default=os.path.join(ROOT, 'data'), help='output directory')
     args = ap.parse_args()
 
-    hun = Hunspell(HUNSPELL_DIC, HUNSPELL_AFF)
-    mythes, mstats = read_mythes(hun)
-    wolf = read_wolf(hun)
-    reverse = read_mythes_reverse(mythes, hun)
-    participles = read_participles(mythes, hun)
-    overlay, ties, required = read_overlay()
+    src = Sources()
+    letters, problems = build(src, ranking.Model.load(), ranking.load_review())
 
-    overlay_heads = {e.headword.replace('’', "'") for e in overlay}
-    pool = collections.defaultdict(list)
-    for i, e in enumerate(overlay):
-        e.order = i
-        pool[letter_of(e.headword)].append(e)
-    missing = []
-    for h in required:
-        e = mythes.get(h) or wolf.get(h)
-        if e is None:
-            missing.append(h)
-            continue
-        e.rank += 10 ** 5
-    if missing:
-        raise SystemExit('required headwords found in no source: ' + ', '.join(missing))
-    for e in mythes.values():
-        if e.headword not in overlay_heads:
-            pool[letter_of(e.headword)].append(e)
-    for h, e in wolf.items():
-        if h not in mythes and h not in overlay_heads:
-            e.rank -= 1000 + (5000 if ' ' in h or h != h.lower() else 0)
-            pool[letter_of(h)].append(e)
-    for h, e in reverse.items():
-        if h not in mythes and h not in wolf and h not in overlay_heads:
-            e.rank -= 2000
-            pool[letter_of(h)].append(e)
-    for h, e in participles.items():
-        if h not in mythes and h not in wolf and h not in reverse and h not in overlay_heads:
-            e.rank -= 3000
-            pool[letter_of(h)].append(e)
-
-    vocabulary = set(mythes) | set(wolf) | {w for e in itertools.chain(mythes.values(), wolf.values())
-                                           for w in e.synonyms}
-    for e in overlay:
-        for syn in e.synonyms:
-            bare = re.sub(r' \(.*\)|\*$', '', syn)
-            if bare and bare not in vocabulary:
-                print(f'overlay: "{syn}" ({e.headword}) is not a headword or synonym of the sources')
-
-    rules = letter_rules()
-    problems = []
-    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles    bytes  dropped')
+    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles  reviewed    bytes  padding')
     totals = collections.Counter()
     os.makedirs(args.out, exist_ok=True)
     all_lines = []
     for L in LETTERS:
-        chosen = select(L, pool[L], rules[L], problems)
-        ordered = order_lines(chosen, ties)
-        dropped = trim_to_size(ordered, TEXT_SIZES[L])
+        ordered = letters[L]
         by_source = collections.Counter(e.source for e in ordered)
+        reviewed = sum(e.reviewed for e in ordered)
         totals.update(by_source)
-        totals['dropped'] += dropped
-        text = '\r\n'.join(e.line() for e in ordered)
-        totals['bytes'] += len(text.encode('cp1252'))
+        totals['reviewed'] += reviewed
+        data = '\r\n'.join(e.line() for e in ordered).encode('cp1252')
+        totals['bytes'] += len(data)
         print(f'{L:>6}  {len(ordered):5}  {by_source["overlay"]:7}  {by_source["mythes-fr"]:9}  '
               f'{by_source["mythes-fr reverse"]:7}  {by_source["WOLF"]:4}  {by_source["participles"]:11}  '
-              f'{len(text.encode("cp1252")):7}  {dropped:7}')
+              f'{reviewed:8}  {len(data):7}  {(4 - len(data) % 4) % 4:7}')
         with open(os.path.join(args.out, L + '.txt'), 'wb') as f:
-            f.write(text.encode('cp1252'))
+            f.write(data)
         all_lines.extend(ordered)
     print(f' total  {len(all_lines):5}  {totals["overlay"]:7}  {totals["mythes-fr"]:9}  '
           f'{totals["mythes-fr reverse"]:7}  {totals["WOLF"]:4}  {totals["participles"]:11}  '
-          f'{totals["bytes"]:7}  {totals["dropped"]:7}')
+          f'{totals["reviewed"]:8}  {totals["bytes"]:7}')
     print('mythes-fr headwords read: %d; rejected: %s' % (
-        mstats['read'], ', '.join(f'{k} {v}' for k, v in sorted(mstats.items()) if k != 'read')))
+        src.mythes_stats['read'],
+        ', '.join(f'{k} {v}' for k, v in sorted(src.mythes_stats.items()) if k != 'read')))
+    print('synonyms per line: %.2f' % (sum(len(e.synonyms) for e in all_lines) / len(all_lines)))
 
     heads = [e.headword for e in all_lines]
     print('aim: headwords with capitals: %d (30)' % sum(any(c.isupper() for c in h) for h in heads))

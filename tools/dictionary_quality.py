@@ -1,0 +1,289 @@
+#!/usr/bin/env python3
+"""Measures and tunes the dictionary's synonyms against hand-judged pairs.
+
+    python3 tools/dictionary_quality.py report [--judged FILE]
+        For the judged words: share of shown synonyms (the first 21 of a line) judged
+        right, right synonyms shown per word, words with none right, and the ceiling
+        (right candidates in the sources); from the ranking alone and with the review.
+    python3 tools/dictionary_quality.py fit
+        Fits the ranking's weights on the judged pairs, chooses its threshold by
+        cross-validation (held-out words), and writes tools/ranking_weights.json.
+    python3 tools/dictionary_quality.py agreement
+        Agreement of the review's readers with the judged set, from the verdicts they gave
+        on it before reviewing (data/sources/review/calibration/).
+    python3 tools/dictionary_quality.py import --batches DIR --verdicts DIR
+        Checks readers' verdicts (JSON, "WORD|CANDIDATE" -> 0 or 1) against their batches
+        and writes them to data/sources/review/ as TSV.
+    python3 tools/dictionary_quality.py batches --first N --cap K --out DIR [--skip-reviewed]
+        Writes review batches (400 to 600 pairs) for the headwords among the first N
+        words of the frequency list: each headword's K best candidates, in
+        alphabetical order so that a reader cannot tell the ranking.
+"""
+
+import argparse
+import collections
+import json
+import os
+import sys
+
+import gen_dictionary as gen
+import ranking
+
+JUDGED = os.path.join(ranking.REVIEW_DIR, 'dev-judged.tsv')
+SHOWN = 21
+FOLDS = 5
+# A wrong synonym costs a reader more than a missing one helps: the threshold is the one
+# that maximises right - WRONG_COST * wrong among the synonyms shown, on held-out words.
+WRONG_COST = 1.5
+FEW = 3
+
+
+def read_judged(path):
+    judged = collections.defaultdict(dict)
+    for line in open(path, encoding='utf-8'):
+        if line.startswith('#') or not line.strip():
+            continue
+        word, cand, verdict = line.rstrip('\n').split('\t')
+        judged[word][cand] = int(verdict)
+    return judged
+
+
+def entry_of(src, word):
+    for table in (src.mythes, src.wolf, src.reverse, src.participles):
+        if word in table:
+            return table[word]
+    return None
+
+
+def figures(lines, judged, ceiling):
+    """lines: word -> shown synonyms (None when the word is no headword)."""
+    shown = right = unjudged = none = missing = 0
+    for word, verdicts in judged.items():
+        syns = lines.get(word)
+        if syns is None:
+            missing += 1
+            none += 1
+            continue
+        syns = syns[:SHOWN]
+        good = sum(verdicts.get(s) == 1 for s in syns)
+        shown += len(syns)
+        right += good
+        unjudged += sum(s not in verdicts for s in syns)
+        none += good == 0
+    n = len(judged)
+    return {
+        'right share': right / shown if shown else 0.0,
+        'right per word': right / n,
+        'words with none right': none,
+        'shown per word': shown / n,
+        'unjudged shown': unjudged,
+        'not headwords': missing,
+        'ceiling': sum(ceiling.values()) / n,
+    }
+
+
+def print_figures(title, f):
+    print(f'{title}: {100 * f["right share"]:.1f}% of shown synonyms right, '
+          f'{f["right per word"]:.2f} right per word ({f["shown per word"]:.1f} shown), '
+          f'{f["words with none right"]} words with none right; ceiling {f["ceiling"]:.2f} '
+          f'right candidates per word; {f["unjudged shown"]} shown pairs unjudged, '
+          f'{f["not headwords"]} words not headwords')
+
+
+def ceilings(src, judged):
+    return {w: sum(v.get(c) == 1 for c in src.graph.candidates(w)) for w, v in judged.items()}
+
+
+def coverage(src, headwords, first=6000):
+    """Of the first words of the frequency list that hunspell lists as dictionary forms:
+    the share that are headwords, among all of them and among those a source has as a
+    headword (the only ones the data can hold)."""
+    words = json.load(open(ranking.FREQUENCIES, encoding='utf-8'))[:first]
+    words = dict.fromkeys(gen.normalize(w).replace('’', "'") for w in words)
+    lemmas = [w for w in words if w in src.hun.stems or w.replace('oe', 'œ') in src.hun.stems]
+    in_sources = set(src.mythes) | set(src.wolf) | set(src.reverse) | {
+        e.headword.replace('’', "'") for e in src.overlay}
+    held = [w for w in lemmas if w in in_sources]
+    return (sum(w in headwords for w in lemmas), len(lemmas),
+            sum(w in headwords for w in held), len(held))
+
+
+def report(args):
+    judged = read_judged(args.judged)
+    src = gen.Sources()
+    ceiling = ceilings(src, judged)
+    model = ranking.Model.load()
+    for title, verdicts in (('ranking alone', {}), ('with the review', ranking.load_review())):
+        letters, _ = gen.build(gen.Sources() if verdicts else src, model, verdicts)
+        lines = {}
+        for L in gen.LETTERS:
+            for e in letters[L]:
+                lines.setdefault(e.headword.replace('’', "'"), e.synonyms)
+        print_figures(title, figures(lines, judged, ceiling))
+        a, b, c, d = coverage(src, lines)
+        print(f'  coverage: {a} of the {b} dictionary forms among the first 6,000 words are '
+              f'headwords ({100 * a / b:.1f}%); {c} of the {d} that a source has as a headword '
+              f'({100 * c / d:.2f}%)')
+        if verdicts:
+            reviewed = sum(w in verdicts for w in judged)
+            print(f'  {reviewed} of the {len(judged)} judged words were reviewed; '
+                  f'{len(verdicts)} headwords reviewed in all')
+
+
+def training_rows(src, judged):
+    rows = []
+    for word in sorted(judged):
+        e = entry_of(src, word)
+        cats = gen.line_categories(e.category) if e else set()
+        for c in src.graph.candidates(word):
+            if c in judged[word]:
+                rows.append((word, c, src.graph.features(word, c, cats), judged[word][c]))
+    return rows
+
+
+def fit(args):
+    judged = read_judged(args.judged)
+    src = gen.Sources()
+    rows = training_rows(src, judged)
+    words = sorted(judged)
+    fold_of = {w: i % FOLDS for i, w in enumerate(words)}
+    held_out = collections.defaultdict(list)        # word -> [(p, candidate, label)]
+    for k in range(FOLDS):
+        w = ranking.fit([(x, y) for word, _, x, y in rows if fold_of[word] != k])
+        model = ranking.Model(w, 0.5, FEW)
+        for word, c, x, y in rows:
+            if fold_of[word] == k:
+                held_out[word].append((model.probability(x), c, y))
+    best = None
+    print('threshold  right share  right per word  none right  (held-out words)')
+    for t in [i / 20 for i in range(4, 17)]:
+        right = wrong = none = 0
+        for word in words:
+            ranked = sorted(held_out.get(word, []), key=lambda r: -r[0])
+            kept = ranking.keep([(p, (c, y)) for p, c, y in ranked], t, FEW, gen.MAX_SYNONYMS)[:SHOWN]
+            good = sum(y for _, y in kept)
+            right += good
+            wrong += len(kept) - good
+            none += good == 0
+        score = right - WRONG_COST * wrong
+        print(f'{t:9.2f}  {100 * right / max(1, right + wrong):10.1f}%  {right / len(words):14.2f}  {none:10}')
+        if best is None or score > best[0]:
+            best = (score, t)
+    weights = ranking.fit([(x, y) for _, _, x, y in rows])
+    out = {'features': ranking.FEATURES, 'weights': [round(v, 6) for v in weights],
+           'threshold': best[1], 'few': FEW,
+           'fitted on': f'{len(rows)} judged pairs of {len(words)} words ({os.path.basename(args.judged)})'}
+    with open(ranking.WEIGHTS, 'w', encoding='utf-8') as f:
+        json.dump(out, f, ensure_ascii=False, indent=1)
+        f.write('\n')
+    print(f'threshold {best[1]}; weights: ' + ', '.join(
+        f'{n} {v:+.2f}' for n, v in zip(ranking.FEATURES, weights)))
+
+
+def batches(args):
+    src = gen.Sources()
+    model = ranking.Model.load()
+    done = ranking.load_review() if args.skip_reviewed else {}
+    heads = []
+    for w in json.load(open(ranking.FREQUENCIES, encoding='utf-8'))[:args.first]:
+        w = gen.normalize(w).replace('’', "'")
+        e = entry_of(src, w)
+        if e is None or w in heads or w in done or e.source == 'participles':
+            continue
+        heads.append(w)
+    items = []
+    for w in heads:
+        e = entry_of(src, w)
+        ranked = ranking.rank_candidates(src.graph, model, w, gen.line_categories(e.category))
+        cands = sorted(c for _, c in ranked[:args.cap])
+        if cands:
+            items.append({'mot': w, 'candidats': cands})
+    os.makedirs(args.out, exist_ok=True)
+    batch, size, n = [], 0, 0
+    for item in items + [None]:
+        if item is None or (size + len(item['candidats']) > 600 and size >= 400):
+            if batch:
+                n += 1
+                with open(os.path.join(args.out, f'batch{n:03}.json'), 'w', encoding='utf-8') as f:
+                    json.dump(batch, f, ensure_ascii=False, indent=0)
+            batch, size = [], 0
+        if item is not None:
+            batch.append(item)
+            size += len(item['candidats'])
+    print(f'{len(items)} headwords, {sum(len(i["candidats"]) for i in items)} pairs, {n} batches')
+
+
+def import_verdicts(args):
+    """Checks each reader's verdicts against the batch they judged (every pair once, no
+    other) and writes them as review TSV files, one line per word, candidate and verdict."""
+    os.makedirs(args.to, exist_ok=True)
+    written = 0
+    for name in sorted(os.listdir(args.batches)):
+        if not name.endswith('.json') or not name.startswith(args.batch_prefix):
+            continue
+        out = os.path.join(args.verdicts, name.replace(args.batch_prefix, args.verdict_prefix, 1))
+        if not os.path.exists(out):
+            continue
+        pairs = [(item['mot'], c) for item in json.load(open(os.path.join(args.batches, name), encoding='utf-8'))
+                 for c in item['candidats']]
+        verdicts = json.load(open(out, encoding='utf-8'))
+        keys = {f'{w}|{c}' for w, c in pairs}
+        if set(verdicts) != keys or any(v not in (0, 1) for v in verdicts.values()):
+            print(f'{out}: does not cover {name} exactly ({len(keys - set(verdicts))} missing, '
+                  f'{len(set(verdicts) - keys)} extra); skipped')
+            continue
+        target = os.path.join(args.to, args.tsv_prefix + name[len(args.batch_prefix):-5] + '.tsv')
+        with open(target, 'w', encoding='utf-8') as f:
+            f.write('# word\tcandidate\tverdict (1 = a French writer could use the candidate in place '
+                    'of the word in one of its common senses)\n')
+            for w, c in sorted(pairs):
+                f.write(f'{w}\t{c}\t{verdicts[f"{w}|{c}"]}\n')
+        written += 1
+    print(f'{written} verdict files written to {args.to}')
+
+
+def agreement(args):
+    """How often each reader's calibration verdicts agree with the judged set."""
+    judged = read_judged(args.judged)
+    folder = os.path.join(ranking.REVIEW_DIR, 'calibration')
+    total = agree = tp = fp = fn = 0
+    for name in sorted(os.listdir(folder)):
+        pairs = [line.rstrip('\n').split('\t') for line in open(os.path.join(folder, name), encoding='utf-8')
+                 if not line.startswith('#')]
+        same = sum(judged.get(w, {}).get(c) == int(v) for w, c, v in pairs)
+        total += len(pairs)
+        agree += same
+        tp += sum(int(v) == 1 and judged[w].get(c) == 1 for w, c, v in pairs)
+        fp += sum(int(v) == 1 and judged[w].get(c) == 0 for w, c, v in pairs)
+        fn += sum(int(v) == 0 and judged[w].get(c) == 1 for w, c, v in pairs)
+        print(f'{name}: {same} of {len(pairs)} pairs agree ({100 * same / len(pairs):.1f}%)')
+    print(f'all readers: {agree} of {total} ({100 * agree / total:.1f}%); of the pairs they judged right, '
+          f'{100 * tp / (tp + fp):.1f}% are right in the judged set; they find '
+          f'{100 * tp / (tp + fn):.1f}% of its right pairs')
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    sub = ap.add_subparsers(dest='command', required=True)
+    for name in ('report', 'fit', 'agreement'):
+        p = sub.add_parser(name)
+        p.add_argument('--judged', default=JUDGED)
+    p = sub.add_parser('batches')
+    p.add_argument('--first', type=int, default=2000)
+    p.add_argument('--cap', type=int, default=30)
+    p.add_argument('--out', required=True)
+    p.add_argument('--skip-reviewed', action='store_true')
+    p = sub.add_parser('import')
+    p.add_argument('--batches', required=True)
+    p.add_argument('--verdicts', required=True)
+    p.add_argument('--to', default=ranking.REVIEW_DIR)
+    p.add_argument('--batch-prefix', default='batch')
+    p.add_argument('--verdict-prefix', default='out')
+    p.add_argument('--tsv-prefix', default='review-')
+    args = ap.parse_args()
+    {'report': report, 'fit': fit, 'agreement': agreement, 'batches': batches, 'import': import_verdicts}[args.command](args)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
