@@ -433,11 +433,13 @@ def read_mythes_reverse(mythes, hun):
     return entries
 
 
-def read_participles(mythes, hun):
-    """Participles of the thesaurus's verbs, with the participles of the
-    verbs' synonyms as their own synonyms (hunspell's conjugation rules)."""
+def read_participles(mythes, wolf, hun):
+    """Participles of the sources' verbs (mythes-fr's, then WOLF's), with the participles
+    of the verbs' synonyms as their own synonyms (hunspell's conjugation rules)."""
     entries, order = {}, 0
-    for kind, e in itertools.product(('ppas', 'ppre'), sorted(mythes.values(), key=lambda e: e.order)):
+    verbs = sorted(mythes.values(), key=lambda e: e.order) + [
+        e for h, e in sorted(wolf.items(), key=lambda kv: kv[1].order) if h not in mythes]
+    for kind, e in itertools.product(('ppas', 'ppre'), verbs):
         if 'v' not in e.category.split() or ' ' in e.headword:
             continue
         part = hun.participle(e.headword.replace('oe', 'œ'), kind)
@@ -627,7 +629,7 @@ class Sources:
         self.mythes, first_sense, self.mythes_stats = read_mythes(hun)
         self.wolf, wolf_graph = read_wolf(hun)
         self.reverse = read_mythes_reverse(self.mythes, hun)
-        self.participles = read_participles(self.mythes, hun)
+        self.participles = read_participles(self.mythes, self.wolf, hun)
         self.overlay, self.ties, self.required = read_overlay()
         self.frequencies = ranking.load_frequencies()
         listed = {h: e.synonyms for h, e in self.mythes.items()}
