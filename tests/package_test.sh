@@ -7,7 +7,8 @@
 set -eu
 src=$1
 build=$2
-for tool in desktop-file-validate appstreamcli dpkg-shlibdeps cpack; do
+# cpack's Debian generator runs file(1) to find the binaries for dpkg-shlibdeps.
+for tool in desktop-file-validate appstreamcli man file dpkg-shlibdeps cpack; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 77; }
 done
 
