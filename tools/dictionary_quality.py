@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures and tunes the dictionary's synonyms against hand-judged pairs.
 
-    python3 tools/dictionary_quality.py report [--judged FILE]
+    python3 tools/dictionary_quality.py report [--judged FILE] [--texts DIR ...]
         For the judged words: share of shown synonyms (the first 21 of a line) judged
         right, right synonyms shown per word, words with none right, and the ceiling
         (right candidates in the sources); from the ranking alone and with the review.
@@ -108,10 +108,25 @@ def coverage(src, headwords, first=6000):
             sum(w in headwords for w in held), len(held))
 
 
+def read_texts(folder):
+    """headword -> synonyms of its first line, from letter texts as written."""
+    lines = {}
+    for L in gen.LETTERS:
+        for line in open(os.path.join(folder, L + '.txt'), 'rb').read().decode('cp1252').split('\r\n'):
+            head, rest = line.split('§', 1)
+            lines.setdefault(head.replace('’', "'"), rest.split('$', 1)[1].split('\\'))
+    return lines
+
+
 def report(args):
     judged = read_judged(args.judged)
     src = gen.Sources()
     ceiling = ceilings(src, judged)
+    for folder in args.texts:
+        lines = read_texts(folder)
+        print_figures(f'texts in {folder}', figures(lines, judged, ceiling))
+        a, b, c, d = coverage(src, lines)
+        print(f'  coverage: {100 * a / b:.1f}% of {b} dictionary forms; {100 * c / d:.2f}% of {d} in the sources')
     model = ranking.Model.load()
     for title, verdicts in (('ranking alone', {}), ('with the review', ranking.load_review())):
         letters, _ = gen.build(gen.Sources() if verdicts else src, model, verdicts)
@@ -268,6 +283,9 @@ def main():
     for name in ('report', 'fit', 'agreement'):
         p = sub.add_parser(name)
         p.add_argument('--judged', default=JUDGED)
+        if name == 'report':
+            p.add_argument('--texts', action='append', default=[],
+                           help='also measure the letter texts in this folder, as written')
     p = sub.add_parser('batches')
     p.add_argument('--first', type=int, default=2000)
     p.add_argument('--cap', type=int, default=30)
