@@ -8,7 +8,9 @@ QStringList CliSession::synonyms(const QString &word)
 {
     view_.setEntry(word);
     search_.run();
-    QStringList lines{view_.resultMessage};
+    QStringList lines;
+    lines.reserve(2 + view_.resultLines.size());
+    lines.append(view_.resultMessage);
     if (!view_.categoryLine.isEmpty())
         lines.append(view_.categoryLine);
     lines += view_.resultLines;

@@ -12,6 +12,9 @@ namespace {
 // dictionary) follow every code of it, in Unicode order.
 int weight(QChar c)
 {
+    // Latin-1 letters, the bulk of every synonym, have their own code: no table needed.
+    if (c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() < 0x100))
+        return c.unicode();
     const int code = unicodeToWindows1252(c.unicode());
     return code >= 0 ? code : 256 + c.unicode();
 }
