@@ -1,8 +1,12 @@
 #pragma once
 // A word taken from a text (the command line or a selection in another program) on its way
-// to the Search command.
+// to the Search command, and the message that carries it from a second start of the program
+// to the window already open.
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace velkaron {
 
@@ -16,5 +20,21 @@ struct TextWord
 
     friend bool operator==(const TextWord &, const TextWord &) = default;
 };
+
+// What a start asks of the window already open: come to the front, and search the word
+// when there is one.
+struct HandOff
+{
+    std::optional<TextWord> word;
+
+    friend bool operator==(const HandOff &, const HandOff &) = default;
+};
+
+// "velkaron/1", then NUL-separated fields in UTF-8: "-" for no word, or "W", the whole
+// word and the word without elision. A word never holds a NUL: a command-line argument
+// cannot, and the selection cleaning turns it into a space.
+QByteArray encodeHandOff(const HandOff &handOff);
+// Nothing when `bytes` is not such a message.
+std::optional<HandOff> decodeHandOff(const QByteArray &bytes);
 
 } // namespace velkaron
