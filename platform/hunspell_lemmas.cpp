@@ -21,7 +21,16 @@ QString sharedFile(const QString &name)
 
 } // namespace
 
-HunspellLemmas::HunspellLemmas() : HunspellLemmas(sharedFile(QStringLiteral("fr.aff")), sharedFile(QStringLiteral("fr.dic"))) {}
+// "fr" (hunspell-fr-classical), else "fr_FR" (the other French variants).
+HunspellLemmas::HunspellLemmas()
+{
+    for (const QString &name : {QStringLiteral("fr"), QStringLiteral("fr_FR")}) {
+        affixFile_ = sharedFile(name + QStringLiteral(".aff"));
+        dictionaryFile_ = sharedFile(name + QStringLiteral(".dic"));
+        if (!affixFile_.isEmpty() && !dictionaryFile_.isEmpty())
+            return;
+    }
+}
 
 HunspellLemmas::HunspellLemmas(const QString &affixFile, const QString &dictionaryFile)
     : affixFile_(affixFile), dictionaryFile_(dictionaryFile)

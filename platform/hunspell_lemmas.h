@@ -17,7 +17,8 @@ namespace velkaron {
 class HunspellLemmas final : public LemmaSource
 {
 public:
-    // The dictionary "hunspell/fr" found in the platform's shared data folders.
+    // The dictionary "hunspell/fr" (else "hunspell/fr_FR") found in the platform's shared
+    // data folders.
     HunspellLemmas();
     HunspellLemmas(const QString &affixFile, const QString &dictionaryFile);
     ~HunspellLemmas() override;

@@ -15,21 +15,16 @@
 #include <QApplication>
 
 namespace velkaron {
-namespace {
-
-std::optional<TextWord> startWord(const StartArguments &arguments)
+std::optional<TextWord> startWord(const StartArguments &arguments, SelectionReader &selection)
 {
     if (arguments.word)
         return TextWord{*arguments.word, {}};
     if (arguments.selection) {
-        QtSelectionReader reader;
-        if (const std::optional<QString> selected = reader.selectedText())
-            return wordInSelection(*selected); // nothing usable: the window opens as without a word
+        if (const std::optional<QString> selected = selection.selectedText())
+            return wordInSelection(*selected);
     }
     return std::nullopt;
 }
-
-} // namespace
 
 int runProgram(QApplication &app, const StartArguments &arguments)
 {
@@ -37,7 +32,8 @@ int runProgram(QApplication &app, const StartArguments &arguments)
     // between the main window and the promotion window none is visible for a moment.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const std::optional<TextWord> word = startWord(arguments);
+    QtSelectionReader selection;
+    const std::optional<TextWord> word = startWord(arguments, selection);
     SingleInstance instance;
     if (instance.claim(encodeHandOff({word})) == SingleInstance::Claim::HandedOver)
         return 0;

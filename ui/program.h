@@ -9,10 +9,18 @@
 // open there, the start hands it its word and ends with status 0, without a window.
 
 #include "core/start_arguments.h"
+#include "core/text_word.h"
+#include "platform/selection_reader.h"
+
+#include <optional>
 
 class QApplication;
 
 namespace velkaron {
+
+// The word a start brings: its argument as typed, or the cleaned selection for --selection
+// (nothing when the selection is empty or unusable: the window opens as without a word).
+std::optional<TextWord> startWord(const StartArguments &arguments, SelectionReader &selection);
 
 // Runs the loading window, the main window and what follows until the flow finishes;
 // returns the program's exit status.
