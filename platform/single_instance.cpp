@@ -20,6 +20,15 @@ constexpr char Accepted = 'A';
 constexpr char Refused = 'R';
 constexpr int ServerReadWait = 3000; // ms for a client to send its request
 
+#ifdef Q_OS_UNIX
+// A plain bind, which fails when the socket's file exists (Qt's access options bind under
+// another name and rename over whatever is there). The file is private all the same: it lies
+// in the user's own runtime folder, and connecting needs write access, which the umask keeps.
+constexpr QLocalServer::SocketOptions ListenOptions = QLocalServer::NoOptions;
+#else
+constexpr QLocalServer::SocketOptions ListenOptions = QLocalServer::UserAccessOption;
+#endif
+
 QByteArray frame(const QByteArray &payload)
 {
     QByteArray bytes(4, Qt::Uninitialized);
@@ -68,36 +77,55 @@ QString SingleInstance::channelName()
 
 SingleInstance::Claim SingleInstance::claim(const QByteArray &request)
 {
+#ifdef Q_OS_UNIX
+    // A plain listen binds the socket's file itself, which fails when the file exists: when
+    // nobody has claimed the channel (the usual start) this process has it at once, without
+    // the lock. (A named pipe on Windows can be listened on twice: there the lock comes first.)
+    if (listen())
+        return Claim::Listening;
+#endif
     QLockFile lock(lockPath(channel_));
     // Without the lock (a folder we cannot write to, or a claim that hangs), go on: at worst
     // two windows, never a start that does not come.
     lock.tryLock(LockWait);
 
-    QLocalSocket socket;
-    socket.connectToServer(channel_);
-    if (socket.waitForConnected(ConnectWait)) {
-        socket.write(frame(request));
-        if (socket.waitForBytesWritten(ConnectWait)) {
-            while (socket.bytesAvailable() < 1 && socket.waitForReadyRead(ReplyWait)) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QLocalSocket socket;
+        socket.connectToServer(channel_);
+        const bool connected = socket.waitForConnected(ConnectWait);
+        if (connected) {
+            socket.write(frame(request));
+            if (socket.waitForBytesWritten(ConnectWait)) {
+                while (socket.bytesAvailable() < 1 && socket.waitForReadyRead(ReplyWait)) {
+                }
+                char reply = 0;
+                if (socket.getChar(&reply) && reply == Accepted)
+                    return Claim::HandedOver;
             }
-            char reply = 0;
-            if (socket.getChar(&reply) && reply == Accepted)
-                return Claim::HandedOver;
+            socket.abort();
         }
-        socket.abort();
+        // Nobody answers there (a socket left by a crashed instance), or the instance there
+        // refused (it is leaving): the channel is ours. Under the lock, only a start that took
+        // the quick way above can come between the removal and the listen; then its window
+        // takes the request on the next attempt.
+        QLocalServer::removeServer(channel_);
+        if (listen())
+            return Claim::Listening;
     }
+    return Claim::Alone;
+}
 
-    // Nobody answers there: a socket left by a crashed instance, or one being given up.
-    QLocalServer::removeServer(channel_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(channel_)) {
-        delete server_;
-        server_ = nullptr;
-        return Claim::Alone;
+bool SingleInstance::listen()
+{
+    auto *server = new QLocalServer(this);
+    server->setSocketOptions(ListenOptions);
+    if (!server->listen(channel_)) {
+        delete server;
+        return false;
     }
+    server_ = server;
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
-    return Claim::Listening;
+    return true;
 }
 
 void SingleInstance::release()

@@ -9,10 +9,11 @@
 //   - when nobody listens, the start becomes the instance that later starts hand their
 //     requests to.
 //
-// Claims are serialised by a lock file beside the socket, so two starts at the same moment
-// end with one listening and the other handing over. A socket left behind by a crashed
-// instance answers no connection: it is removed and listened on again. Every wait is
-// bounded; a start never blocks for more than ConnectWait + ReplyWait past the lock.
+// The first start of a session binds the socket's file, which only one process can create.
+// Later starts, finding it, go on under a lock file beside it, so two starts at the same
+// moment end with one listening and the other handing over. A socket left behind by a
+// crashed instance answers no connection: it is removed and listened on again. Every wait
+// is bounded: a start never blocks for long on a running instance that does not answer.
 //
 // The channel: $XDG_RUNTIME_DIR/velkaron-DISPLAY.socket where that folder exists (it belongs
 // to the user), else velkaron-UID-DISPLAY.socket in the temporary folder; DISPLAY is
@@ -62,6 +63,7 @@ public:
     void release();
 
 private:
+    bool listen();
     void onNewConnection();
     void onReadyRead(QLocalSocket *socket);
 
