@@ -32,8 +32,8 @@ bool isLetterOrDigit(char32_t c)
     return QChar::isLetterOrNumber(c);
 }
 
-// Removes from both ends whatever is neither a letter nor a digit (combining marks stay
-// when they follow a letter).
+// Removes from both ends whatever is neither a letter nor a digit; combining marks stay
+// with the letter they sit on.
 QString trimmedToLetters(const QString &text)
 {
     const QList<uint> points = text.toUcs4();
@@ -41,8 +41,14 @@ QString trimmedToLetters(const QString &text)
     while (first < points.size() && !isLetterOrDigit(points[first]))
         ++first;
     qsizetype last = points.size();
-    while (last > first && !isLetterOrDigit(points[last - 1]) && QChar::category(points[last - 1]) != QChar::Mark_NonSpacing)
-        --last;
+    while (last > first) {
+        qsizetype base = last - 1; // the last character, or the one its marks sit on
+        while (base > first && QChar::category(points[base]) == QChar::Mark_NonSpacing)
+            --base;
+        if (isLetterOrDigit(points[base]))
+            break;
+        last = base;
+    }
     return QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData() + first), last - first);
 }
 

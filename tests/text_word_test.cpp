@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, SelectionCleaning, ::testing::Values(
     Cleaning{"long elided word", QStringLiteral("jusqu’à demain"), TextWord{QStringLiteral("jusqu’à demain"), QStringLiteral("à demain")}},
     Cleaning{"not an elision", QStringLiteral("aujourd'hui"), plain(QStringLiteral("aujourd'hui"))},
     Cleaning{"combining accent composed", QStringLiteral("cafe\u0301"), plain(QStringLiteral("café"))},
+    Cleaning{"accent left on a closing quote", QStringLiteral("chat\u00A0»\u0301"), plain(QStringLiteral("chat"))},
     Cleaning{"soft hyphen dropped", QStringLiteral("mai\u00ADson"), plain(QStringLiteral("maison"))},
     Cleaning{"controls split words", QString::fromUtf16(u"chat\0chien", 10), plain(QStringLiteral("chat chien"))},
     Cleaning{"emoji around", QStringLiteral("😀 chat 😀"), plain(QStringLiteral("chat"))},
