@@ -58,6 +58,8 @@ def main():
 
     window = subprocess.Popen([velkaron], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(2)  # its start-up is long over
+    with open(f"/proc/{window.pid}/maps") as f:
+        hunspell_mapped = "hunspell" in f.read()
     hand_over = []
     try:
         for i in range(runs):
@@ -80,6 +82,7 @@ def main():
         "cli_found_ms": statistics.median(found_as_typed),
         "cli_first_fallback_ms": statistics.median(first_fallback),
         "hand_over_ms": statistics.median(hand_over),
+        "window_maps_hunspell": hunspell_mapped,
         "frequent_words": len(first),
         "frequent_found_as_typed": sum(map(found, exact)),
         "frequent_found_with_fallback": sum(map(found, fallback)),
