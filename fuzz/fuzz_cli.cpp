@@ -124,6 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const ReadBytes fromMemory = [&left](char *buffer, qsizetype capacity) {
             // A few bytes at a time, so that lines straddle the reads.
             const qsizetype n = std::min<qsizetype>({capacity, left.size(), 7});
+            if (n == 0)
+                return qsizetype(0);
             std::memcpy(buffer, left.data(), std::size_t(n));
             left = left.sliced(n);
             return n;

@@ -11,6 +11,8 @@
 #include "core/selected_text.h"
 #include "core/text_word.h"
 
+#include <QList>
+
 using namespace velkaron;
 using velkaron::fuzz::require;
 
