@@ -120,27 +120,35 @@ public:
             output_.blankLine();
         answered_ = true;
 
-        QStringList lines;
         if (mode_ == CliArguments::Mode::Prefix) {
-            lines = session_.prefixList(*text);
-        } else if (exact_) {
-            lines = session_.synonyms(*text);
+            const QStringList lines = session_.prefixList(*text);
+            reportInternalErrors(where);
+            for (const QString &line : lines)
+                output_.line(line);
         } else {
-            lines = session_.synonyms(*text);
+            const velkaron::TextView *view = &session_.search(*text);
             // Searched as typed first: most words have an entry, and they are looked up once.
-            if (module_.CurrentSynonymField.isEmpty()) {
+            if (!exact_ && module_.CurrentSynonymField.isEmpty()) {
                 const QString word = velkaron::findAsWritten(module_.store, &lemmas_, {*text, {}});
                 if (word != *text) {
                     output_.line(QString(*text + QStringLiteral(" → ") + word));
-                    lines = session_.synonyms(word);
+                    view = &session_.search(word);
                 }
             }
+            reportInternalErrors(where);
+            output_.line(view->resultMessage);
+            if (!view->categoryLine.isEmpty())
+                output_.line(view->categoryLine);
+            for (const QString &line : view->resultLines)
+                output_.line(line);
         }
+        output_.answerEnded();
+    }
+
+    void reportInternalErrors(const auto &where)
+    {
         for (const QString &report : session_.takeInternalErrors())
             error(QStringLiteral("%1 (%2)").arg(QString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), where()));
-        for (const QString &line : lines)
-            output_.line(line);
-        output_.answerEnded();
     }
 
     void error(const QString &message)

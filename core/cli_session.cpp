@@ -4,10 +4,16 @@
 
 namespace velkaron {
 
-QStringList CliSession::synonyms(const QString &word)
+const TextView &CliSession::search(const QString &word)
 {
     view_.setEntry(word);
     search_.run();
+    return view_;
+}
+
+QStringList CliSession::synonyms(const QString &word)
+{
+    search(word);
     QStringList lines;
     lines.reserve(2 + view_.resultLines.size());
     lines.append(view_.resultMessage);
