@@ -30,6 +30,8 @@ CliArguments CliArguments::parse(const QList<QByteArray> &arguments)
             CliArguments help;
             help.action = Action::ShowHelp;
             return help;
+        } else if (argument == "--exact") {
+            parsed.exact = true;
         } else if (argument == "--prefix" || argument == "-p") {
             parsed.mode = Mode::Prefix;
         } else {
@@ -46,12 +48,15 @@ CliArguments CliArguments::parse(const QList<QByteArray> &arguments)
 QString cliUsage()
 {
     return QStringLiteral(
-        "Usage : velkaron-cli [--prefix] [--] MOT…\n"
+        "Usage : velkaron-cli [--prefix] [--exact] [--] MOT…\n"
         "Le dictionnaire des synonymes Velkaron, sans fenêtre.\n"
         "\n"
         "  velkaron-cli MOT…             pour chaque mot, comme s'il était tapé et cherché :\n"
         "                                le message de résultat, la ligne de catégorie s'il\n"
         "                                y en a une, puis les synonymes, un par ligne.\n"
+        "                                Un mot sans entrée est cherché sous sa forme de\n"
+        "                                dictionnaire (Hunspell) quand elle en a une : une\n"
+        "                                ligne « MOT → FORME » précède alors la réponse.\n"
         "  velkaron-cli --prefix TEXTE…  pour chaque texte, comme s'il était tapé : le nombre\n"
         "                                de mots listés, puis les mots du dictionnaire qui\n"
         "                                commencent par lui (accents et majuscules mis à part).\n"
@@ -59,6 +64,8 @@ QString cliUsage()
         "  -                 lit un mot par ligne sur l'entrée standard, à sa place parmi\n"
         "                    les autres (une ligne vide est le mot vide).\n"
         "  --                la suite n'est faite que de mots, même commençant par « - ».\n"
+        "  --exact           cherche chaque mot tel quel, sans forme de dictionnaire :\n"
+        "                    exactement la recherche de la fenêtre.\n"
         "  -p, --prefix      liste les mots qui commencent par chaque texte.\n"
         "  -h, --help        affiche cette aide.\n"
         "\n"

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of velkaron-cli, read before the dictionary is loaded: a help request,
 // a usage error, or the texts to answer, in order, and whether they are searched for
-// synonyms or listed by prefix. "-" stands for standard input, one text per line, at its
+// synonyms or listed by prefix, and whether a word without entry is searched under its
+// lemma. "-" stands for standard input, one text per line, at its
 // place among the others; "--" ends the options, so that a word may begin with "-".
 //
 // Arguments stay bytes here: each text is decoded when it is answered, so that one text
@@ -27,6 +28,8 @@ struct CliArguments
 
     Action action = Action::Answer;
     Mode mode = Mode::Synonyms;
+    // No lemma fallback: each word is searched exactly as the window's Search command does.
+    bool exact = false;
     QList<Text> texts;
     QString error; // French, for UsageError
 

@@ -4,11 +4,19 @@
 
 namespace velkaron {
 
-QStringList CliSession::synonyms(const QString &word)
+const TextView &CliSession::search(const QString &word)
 {
     view_.setEntry(word);
     search_.run();
-    QStringList lines{view_.resultMessage};
+    return view_;
+}
+
+QStringList CliSession::synonyms(const QString &word)
+{
+    search(word);
+    QStringList lines;
+    lines.reserve(2 + view_.resultLines.size());
+    lines.append(view_.resultMessage);
     if (!view_.categoryLine.isEmpty())
         lines.append(view_.categoryLine);
     lines += view_.resultLines;

@@ -25,6 +25,10 @@ public:
     // line when there is one, then the result lines (the last one may be empty).
     QStringList synonyms(const QString &word);
 
+    // The same search, read from the view without copying its lines (a batch prints them
+    // straight away): resultMessage, categoryLine (empty when none), resultLines.
+    const TextView &search(const QString &word);
+
     // `text` typed into the entry box: the word count message, then the listed headwords.
     QStringList prefixList(const QString &text);
 

@@ -12,6 +12,9 @@ namespace {
 // dictionary) follow every code of it, in Unicode order.
 int weight(QChar c)
 {
+    // Latin-1 letters, the bulk of every synonym, have their own code: no table needed.
+    if (c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() < 0x100))
+        return c.unicode();
     const int code = unicodeToWindows1252(c.unicode());
     return code >= 0 ? code : 256 + c.unicode();
 }
@@ -23,12 +26,13 @@ bool comesBefore(QStringView a, QStringView b)
     if (a.isEmpty() || b.isEmpty())
         return !a.isEmpty() && b.isEmpty();
     const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const int wa = weight(a[i]);
-        const int wb = weight(b[i]);
-        if (wa != wb)
-            return wa < wb;
-    }
+    // Two characters weigh the same only when they are the same character: only the first
+    // difference needs weighing.
+    qsizetype i = 0;
+    while (i < common && a[i] == b[i])
+        ++i;
+    if (i < common)
+        return weight(a[i]) < weight(b[i]);
     return a.size() < b.size();
 }
 

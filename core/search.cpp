@@ -4,16 +4,55 @@
 #include "core/internal_error.h"
 #include "core/lookup.h"
 
+#include <iterator>
+
 namespace velkaron {
+
+namespace {
+
+QString &appendNumber(QString &text, qsizetype number)
+{
+    char16_t digits[24];
+    qsizetype first = std::size(digits);
+    do {
+        digits[--first] = char16_t(u'0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    return text.append(QStringView(digits + first, std::size(digits) - first));
+}
+
+} // namespace
+
+QString upperCased(const QString &text)
+{
+    QString upper(text.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(upper.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'a' && c <= u'z')
+            out[i] = char16_t(c - 0x20);
+        else if (c < 0x80 || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            out[i] = c;
+        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+            out[i] = char16_t(c - 0x20);
+        else
+            return text.toUpper(); // ß, ÿ, µ, œ and the rest of Unicode
+    }
+    return upper;
+}
 
 QString resultMessage(const QStringList &results, const QString &entryText)
 {
-    const QString quoted = QStringLiteral("''") + entryText + QStringLiteral("''.");
+    // One allocation: this runs for every word of a batch.
+    QString message;
+    message.reserve(entryText.size() + 32);
     if (results.isEmpty() || results.front().isEmpty())
-        return QStringLiteral("Aucun synonyme pour ") + quoted;
-    if (results.size() == 1)
-        return QStringLiteral("Un synonyme pour ") + quoted;
-    return QString::number(results.size()) + QStringLiteral(" synonymes pour ") + quoted;
+        message.append(u"Aucun synonyme pour ");
+    else if (results.size() == 1)
+        message.append(u"Un synonyme pour ");
+    else
+        appendNumber(message, results.size()).append(u" synonymes pour ");
+    return message.append(u"''").append(entryText).append(u"''.");
 }
 
 SearchCommand::SearchCommand(Module &module, SearchView &view)
@@ -60,7 +99,7 @@ void SearchCommand::run()
     trap.run([&] { view_.setResultMessage(resultMessage(view_.results(), entry)); });
     trap.run([&] {
         if (const auto label = categoryLabel(category))
-            view_.setCategoryLine(entry.toUpper() + label->toString());
+            view_.setCategoryLine(upperCased(entry) + label->toString());
     });
 }
 

@@ -50,6 +50,10 @@ public:
 // "Aucun synonyme pour ''T''.", "Un synonyme pour ''T''.", "N synonymes pour ''T''."
 QString resultMessage(const QStringList &results, const QString &entryText);
 
+// QString::toUpper, with a shortcut for the small letters of Latin-1 whose capital is in
+// Latin-1 too: the category line upper-cases the word of every search.
+QString upperCased(const QString &text);
+
 class SearchCommand final
 {
 public:

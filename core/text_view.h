@@ -13,6 +13,10 @@ class TextView final : public SearchView, public PrefixListView
 public:
     // What typing `text` into the entry box sets: the entry text and its mirror text
     // (without the rebuild of the word list, which the caller runs when it wants it).
+    // Room for the history to take a word at its top and drop one at its end without
+    // reallocating at every search of a batch.
+    TextView() { historyItems.reserve(4 * SearchCommand::HistoryCapacity); }
+
     void setEntry(const QString &text)
     {
         entry = text;

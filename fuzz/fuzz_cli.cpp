@@ -15,8 +15,8 @@
 
 #include <QRegularExpression>
 
-#include <sstream>
-#include <string>
+#include <algorithm>
+#include <cstring>
 
 using namespace velkaron;
 using velkaron::fuzz::require;
@@ -118,10 +118,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             continue;
         }
         // A second "-" meets the input already read, as the program's does.
-        std::istringstream in(inputRead ? std::string() : std::string(input.data(), std::size_t(input.size())));
+        QByteArrayView left = inputRead ? QByteArrayView() : input;
         inputRead = true;
         int lines = 0;
-        const bool read = forEachInputLine(in, [&](QByteArrayView bytes, int number) {
+        const ReadBytes fromMemory = [&left](char *buffer, qsizetype capacity) {
+            // A few bytes at a time, so that lines straddle the reads.
+            const qsizetype n = std::min<qsizetype>({capacity, left.size(), 7});
+            if (n == 0)
+                return qsizetype(0);
+            std::memcpy(buffer, left.data(), std::size_t(n));
+            left = left.sliced(n);
+            return n;
+        };
+        const bool read = forEachInputLine(fromMemory, [&](QByteArrayView bytes, int number) {
             require(number == ++lines, "lines numbered from 1");
             require(!bytes.contains('\n'), "a line holds no LF");
             answer(session, parsed.mode, bytes);

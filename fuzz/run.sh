@@ -4,7 +4,7 @@
 # Exits non-zero at the first finding; the input that caused it is kept as
 # <build>/findings/<target>/crash-… (or leak-…, timeout-…) to become a regression test.
 #
-#   fuzz/run.sh [SECONDS] [TARGET…]    default: 20 seconds for each of the five targets
+#   fuzz/run.sh [SECONDS] [TARGET…]    default: 20 seconds for each of the six targets
 #
 # Build folder: build-fuzz/ (or $VELKARON_FUZZ_BUILD_DIR).
 set -euo pipefail
@@ -13,7 +13,7 @@ build=${VELKARON_FUZZ_BUILD_DIR:-$root/build-fuzz}
 seconds=${1:-20}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_parse_letter fuzz_folding fuzz_prefix_lookup fuzz_definition_order fuzz_cli)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_parse_letter fuzz_folding fuzz_prefix_lookup fuzz_definition_order fuzz_cli fuzz_selection)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELKARON_FUZZ=ON -DVELKARON_BUILD_TESTS=OFF >/dev/null

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
-  googletest libgtest-dev libbenchmark-dev libmythes-dev
+  googletest libgtest-dev libbenchmark-dev libmythes-dev libhunspell-dev libxcb1-dev
   fonts-liberation fonts-dejavu-core
   mythes-fr hunspell-fr-classical python3
   desktop-file-utils appstream dpkg-dev man-db file

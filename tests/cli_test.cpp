@@ -136,12 +136,41 @@ TEST(CliAnswers, SameAsTheWindowForASampleOfWords)
     QList<QStringList> expected;
     for (const QString &word : words)
         expected.append(searchedInProcess(word));
-    const CliRun run = runCli(words);
+    const CliRun run = runCli(QStringList{QStringLiteral("--exact")} + words);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, printed(expected));
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     // The one answer the window's own example spells out.
     EXPECT_TRUE(run.out.startsWith(Chat));
+}
+
+TEST(CliAnswers, WordWithoutEntrySearchedUnderItsLemma)
+{
+    // The lemmas come from the Hunspell dictionary installed with the program; the answers
+    // are the window's for the lemma.
+    const auto fallback = [](const char *word, const QString &lemma) {
+        return QStringList{QString::fromUtf8(word) + QStringLiteral(" → ") + lemma} + searchedInProcess(lemma);
+    };
+    // clang-format off
+    const struct { const char *name; QStringList arguments; QList<QStringList> answers; } rows[] = {
+        {"verb form", {QStringLiteral("mangeait")}, {fallback("mangeait", QStringLiteral("manger"))}},
+        {"plural in -aux", {QStringLiteral("chevaux")}, {fallback("chevaux", QStringLiteral("cheval"))}},
+        {"feminine plural", {QStringLiteral("heureuses")}, {fallback("heureuses", QStringLiteral("heureux"))}},
+        {"capital at the start of a sentence", {QStringLiteral("Mangeait")}, {fallback("Mangeait", QStringLiteral("manger"))}},
+        {"œ written oe as in the data", {QStringLiteral("œil")}, {fallback("œil", QStringLiteral("oeil"))}},
+        {"found words and unknown words unchanged", {QStringLiteral("chat"), QStringLiteral("xyzzy")},
+         {searchedInProcess(QStringLiteral("chat")), searchedInProcess(QStringLiteral("xyzzy"))}},
+        {"--exact is the window's search", {QStringLiteral("--exact"), QStringLiteral("mangeait"), QStringLiteral("œil")},
+         {searchedInProcess(QStringLiteral("mangeait")), searchedInProcess(QStringLiteral("œil"))}},
+        {"standard input too", {QStringLiteral("-")}, {fallback("chevaux", QStringLiteral("cheval"))}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        const CliRun run = runCli(row.arguments, "chevaux\n");
+        EXPECT_EQ(run.exitCode, 0) << row.name;
+        EXPECT_EQ(run.out, printed(row.answers)) << row.name;
+        EXPECT_TRUE(run.err.isEmpty()) << row.name << run.err.toStdString();
+    }
 }
 
 TEST(CliAnswers, PrefixListSameAsTheWindow)

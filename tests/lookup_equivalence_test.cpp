@@ -23,6 +23,17 @@ namespace {
 
 const DictionaryStore &store() { return testing::realModule().store; }
 
+// The same store with the hash index of velkaron-cli: it must find the very same cells.
+const DictionaryStore &indexedStore()
+{
+    static const DictionaryStore indexed = [] {
+        DictionaryStore copy = store();
+        copy.indexKeys();
+        return copy;
+    }();
+    return indexed;
+}
+
 // What a plain scan reads from each cell: the headword and its key lower-cased, computed
 // from the line alone.
 struct PlainCell
@@ -111,12 +122,14 @@ TEST(LookupEquivalence, EveryHeadwordFindsThePlainScansCell)
     for (LetterIndex letter = 0; letter < kLetterCount; ++letter) {
         for (const PlainCell &cell : plainTables()[std::size_t(letter)]) {
             const QString mirror = mirrorTextFor(cell.headword);
-            const auto fast = findEntry(store(), mirror);
             const auto plain = plainFind(mirror);
-            ASSERT_EQ(fast.has_value(), plain.has_value()) << qPrintable(cell.headword);
-            if (plain) {
-                EXPECT_EQ(fast->letter, plain->letter) << qPrintable(cell.headword);
-                EXPECT_EQ(fast->cell, plain->cell) << qPrintable(cell.headword);
+            for (const DictionaryStore *tables : {&store(), &indexedStore()}) {
+                const auto fast = findEntry(*tables, mirror);
+                ASSERT_EQ(fast.has_value(), plain.has_value()) << qPrintable(cell.headword);
+                if (plain) {
+                    EXPECT_EQ(fast->letter, plain->letter) << qPrintable(cell.headword);
+                    EXPECT_EQ(fast->cell, plain->cell) << qPrintable(cell.headword);
+                }
             }
             ++compared;
         }
@@ -135,11 +148,13 @@ TEST(LookupEquivalence, WordsOutsideTheDictionary)
     };
     // clang-format on
     for (const QString &word : words) {
-        const auto fast = findEntry(store(), word);
         const auto plain = plainFind(word);
-        ASSERT_EQ(fast.has_value(), plain.has_value()) << qPrintable(word);
-        if (plain) {
-            EXPECT_EQ(fast->cell, plain->cell) << qPrintable(word);
+        for (const DictionaryStore *tables : {&store(), &indexedStore()}) {
+            const auto fast = findEntry(*tables, word);
+            ASSERT_EQ(fast.has_value(), plain.has_value()) << qPrintable(word);
+            if (plain) {
+                EXPECT_EQ(fast->cell, plain->cell) << qPrintable(word);
+            }
         }
         EXPECT_EQ(prefixMatches(store(), word), plainPrefix(word)) << qPrintable(word);
     }

@@ -2,7 +2,7 @@
 # Builds the Debian package from the build tree, unpacks it into a scratch root and checks
 # what a user gets: the two programs (and that they run from there), the menu entry, the
 # icons, the AppStream file and the manual page, each accepted by its validator, and
-# dependencies that name the fonts and the Qt libraries.
+# dependencies that name the fonts, the Qt libraries and what the lemma fallback reads.
 # usage: package_test.sh SOURCE_DIR BUILD_DIR
 set -eu
 src=$1
@@ -22,7 +22,7 @@ trap 'rm -rf "$scratch"' EXIT
 deb=$(ls "$scratch"/out/velkaron_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in fonts-liberation fonts-dejavu-core libqt6widgets6 libqt6core6; do
+for needed in fonts-liberation fonts-dejavu-core libqt6widgets6 libqt6core6 libqt6network6 libhunspell hunspell-fr-classical; do
   case "$depends" in *"$needed"*) ;; *) echo "dependency $needed missing"; exit 1 ;; esac
 done
 

@@ -141,6 +141,18 @@ TEST(Search, HistoryKeepsTwelveNewestFirstWithoutMovingRepeats)
     EXPECT_EQ(searcher.view.historyItems.mid(0, 2), QStringList({QStringLiteral("maison"), QStringLiteral("Maison")}));
 }
 
+TEST(Search, CategoryWordUpperCasedExactlyAsQtDoes)
+{
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString one{QChar(char16_t(c))};
+        ASSERT_EQ(upperCased(one), one.toUpper()) << std::hex << unsigned(c);
+    }
+    for (const QString &text : {QStringLiteral("à cheval"), QStringLiteral("straße"), QStringLiteral("Ÿÿœµ"), QString()})
+        EXPECT_EQ(upperCased(text), text.toUpper()) << qPrintable(text);
+}
+
 TEST(Search, FailureInOrderingIsReportedAndTheMessageStillWritten)
 {
     Searcher searcher;

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <limits>
+#include <utility>
 
 namespace velkaron {
 
@@ -244,8 +245,24 @@ void FrmSyno::requestPromotionWindow()
 void FrmSyno::onTimDebTick()
 {
     TimDeb->stop();
+    if (startWord_) {
+        const QString word = *std::exchange(startWord_, std::nullopt);
+        lookUp(word);
+        return;
+    }
     Cbo2->setEditText(QStringLiteral("à "));
     Cbo2->lineEdit()->selectAll();
+}
+
+void FrmSyno::lookUp(const QString &word)
+{
+    if (!loaded_ || TimDeb->isActive()) {
+        startWord_ = word;
+        return;
+    }
+    TimLst->stop(); // a pick pending from a list would search another word after this one
+    Cbo2->setEditText(word);
+    onSearch();
 }
 
 void FrmSyno::setMirrorText(const QString &mirror)

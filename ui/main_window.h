@@ -18,6 +18,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -41,6 +43,11 @@ public:
 
     // The mirror text: what the dictionary is searched with.
     QString mirrorText() const override { return mirror_; }
+
+    // Searches `word` as if the user had typed it and pressed Enter. Before the start-up
+    // text has been written (TimDeb), the window opens with `word` searched instead of "à "
+    // selected.
+    void lookUp(const QString &word);
 
     // The core routines behind the window (tests inject failures through them).
     PrefixList &prefixList() { return prefixList_; }
@@ -98,6 +105,7 @@ private:
     PrefixList prefixList_{module_, *this};
     SearchCommand search_{module_, *this};
     QString mirror_; // TxtMiroir
+    std::optional<QString> startWord_; // searched by TimDeb instead of the start-up text
 
     QComboBox *Cbo2 = nullptr;
     ChameleonButton *CmdRechercher = nullptr;

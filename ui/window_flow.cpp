@@ -1,13 +1,14 @@
 #include "ui/window_flow.h"
 
+#include "core/as_written.h"
 #include "ui/loading_window.h"
 #include "ui/main_window.h"
 #include "ui/promotion_window.h"
 
 namespace velkaron {
 
-WindowFlow::WindowFlow(Module &module, Services services, QObject *parent)
-    : QObject(parent), module_(module), services_(services)
+WindowFlow::WindowFlow(Module &module, Services services, LemmaSource *lemmas, QObject *parent)
+    : QObject(parent), module_(module), services_(services), lemmas_(lemmas)
 {
 }
 
@@ -24,8 +25,9 @@ FrmSyno *WindowFlow::mainWindow() const { return main_; }
 
 FrmPub *WindowFlow::promotionWindow() const { return promotion_; }
 
-void WindowFlow::start()
+void WindowFlow::start(const std::optional<TextWord> &word)
 {
+    startWord_ = word;
     loading_ = new FrmCharge(module_, services_);
     connect(loading_, &FrmCharge::dictionaryLoaded, this, &WindowFlow::onDictionaryLoaded);
     connect(loading_, &FrmCharge::loadFailed, this, [this] { emit finished(1); });
@@ -35,6 +37,8 @@ void WindowFlow::start()
 void WindowFlow::onDictionaryLoaded()
 {
     main_ = new FrmSyno(module_, services_);
+    if (startWord_)
+        main_->lookUp(spellingOf(*startWord_));
     connect(main_, &FrmSyno::loaded, this, &WindowFlow::onMainWindowLoaded);
     connect(main_, &FrmSyno::promotionWindowRequested, this, &WindowFlow::onPromotionWindowRequested);
     main_->show();
@@ -56,6 +60,7 @@ void WindowFlow::onPromotionWindowRequested()
 {
     if (promotion_)
         return;
+    emit mainWindowDone();
     promotion_ = new FrmPub(services_);
     connect(promotion_, &FrmPub::loaded, this, [this] {
         if (main_ && main_->isVisible())
@@ -63,6 +68,35 @@ void WindowFlow::onPromotionWindowRequested()
     });
     connect(promotion_, &FrmPub::ended, this, [this] { emit finished(0); });
     promotion_->load();
+}
+
+bool WindowFlow::handOff(const HandOff &request)
+{
+    if (promotion_)
+        return false;
+    if (!main_) {
+        // Still loading: the main window opens with the latest word handed over.
+        if (request.word)
+            startWord_ = request.word;
+        return true;
+    }
+    bringMainWindowToFront();
+    if (request.word)
+        main_->lookUp(spellingOf(*request.word));
+    return true;
+}
+
+QString WindowFlow::spellingOf(const TextWord &word) const
+{
+    return findAsWritten(module_.store, lemmas_, word);
+}
+
+void WindowFlow::bringMainWindowToFront()
+{
+    main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
 }
 
 } // namespace velkaron

@@ -1,0 +1,62 @@
+#include "core/as_written.h"
+
+#include "core/lookup.h"
+
+#include <optional>
+
+namespace velkaron {
+namespace {
+
+// The spellings of `word` that the data may use, `word` itself first.
+QStringList spellings(const QString &word)
+{
+    QStringList forms{word};
+    auto add = [&forms](const QString &form) {
+        if (!forms.contains(form))
+            forms.append(form);
+    };
+    QString oe = word;
+    oe.replace(u'œ', QStringLiteral("oe")).replace(u'Œ', QStringLiteral("OE"));
+    add(oe);
+    for (const QString &form : QStringList{word, oe}) {
+        add(QString(form).replace(u'’', u'\''));
+        add(QString(form).replace(u'\'', u'’'));
+    }
+    return forms;
+}
+
+std::optional<QString> spellingWithEntry(const DictionaryStore &store, const QString &word)
+{
+    for (const QString &form : spellings(word)) {
+        if (hasEntry(store, form))
+            return form;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool hasEntry(const DictionaryStore &store, QStringView word)
+{
+    return findEntry(store, mirrorTextFor(word)).has_value();
+}
+
+QString findAsWritten(const DictionaryStore &store, LemmaSource *lemmas, const TextWord &word)
+{
+    if (!word.withoutElision.isEmpty()) {
+        if (auto whole = spellingWithEntry(store, word.whole))
+            return *whole;
+    }
+    const QString &base = word.withoutElision.isEmpty() ? word.whole : word.withoutElision;
+    if (auto found = spellingWithEntry(store, base))
+        return *found;
+    if (lemmas && !base.isEmpty() && base.size() <= LongestLemmatizedWord) {
+        for (const QString &lemma : lemmas->lemmas(base)) {
+            if (auto found = spellingWithEntry(store, lemma))
+                return *found;
+        }
+    }
+    return base;
+}
+
+} // namespace velkaron
