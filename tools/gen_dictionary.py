@@ -355,7 +355,7 @@ class Entry:
 def read_mythes(hun):
     lines = open(MYTHES, encoding='utf-8').read().split('\n')
     entries, i, order = {}, 1, 0
-    groups_by_head, first_sense = {}, {}
+    first_sense = {}
     stats = collections.Counter()
     while i < len(lines):
         if not lines[i]:
@@ -394,16 +394,10 @@ def read_mythes(hun):
         if value is None:
             stats['no category'] += 1
             continue
-        groups_by_head.setdefault(h, (value, syns))
-        known = hun.known(raw_head.replace('’', "'"))
-        lemma = raw_head in hun.stems
-        rank = (2 if lemma else 1 if known else 0) * 100 + min(len(syns), 40)
-        if ' ' in h or h != h.lower():
-            rank -= 300      # single common words first
         order += 1
         if h in entries:
             continue
-        entries[h] = Entry(h, value, syns, 'mythes-fr', rank, order)
+        entries[h] = Entry(h, value, syns, 'mythes-fr', 0, order)
     return entries, first_sense, stats
 
 
@@ -426,10 +420,8 @@ def read_mythes_reverse(mythes, hun):
         if value is None:
             votes = collections.Counter(e.category for e in sources)
             value = votes.most_common(1)[0][0]
-        lemma = w.replace('oe', 'œ') in hun.stems
-        rank = (1 if lemma else 0) * 100 + min(len(syns), 40)
         order += 1
-        entries[w] = Entry(w, value, syns, 'mythes-fr reverse', rank, order)
+        entries[w] = Entry(w, value, syns, 'mythes-fr reverse', 0, order)
     return entries
 
 
@@ -459,7 +451,8 @@ def read_participles(mythes, wolf, hun):
             continue
         order += 1
         if part not in entries:
-            entry = Entry(part, 'adj v', syns, 'participles', 50 if kind == 'ppas' else 0, order)
+            # Built lines fill what the sources leave short, past participles before present ones.
+            entry = Entry(part, 'adj v', syns, 'participles', -200 if kind == 'ppas' else -250, order)
             entry.verb, entry.bases = e.headword, bases
             entries[part] = entry
     return entries
@@ -503,11 +496,9 @@ def read_wolf(hun):
             value = category_value(cats)
         if value is None:
             continue
-        lemma_form = lemma.replace('’', "'") in hun.stems
-        rank = (1 if lemma_form else 0) * 100 + min(len(syns), 40)
         order += 1
         if h not in entries:
-            entries[h] = Entry(h, value, syns, 'WOLF', rank, order)
+            entries[h] = Entry(h, value, syns, 'WOLF', 0, order)
     return entries, graph
 
 
@@ -714,8 +705,7 @@ def build_pool(src, model, verdicts):
         raise SystemExit('required headwords found in no source: ' + ', '.join(missing))
     required = set(src.required)
     chosen = []           # (entry, rank offset)
-    # WOLF's multi-word lemmas are mostly terms of art; built participles come last,
-    # past ones before present ones.
+    # WOLF's multi-word lemmas are mostly terms of art; built participles come last.
     for e in src.mythes.values():
         if e.headword not in overlay_heads:
             chosen.append((e, 0))
@@ -727,8 +717,8 @@ def build_pool(src, model, verdicts):
             chosen.append((e, -30))
     taken = set(src.mythes) | set(src.wolf) | set(src.reverse) | overlay_heads
     for h, e in src.participles.items():
-        if h not in taken:       # built lines fill what the sources leave short
-            chosen.append((e, -200 if e.rank else -250))
+        if h not in taken:
+            chosen.append((e, e.rank))
     for e, offset in chosen:
         e = copy.copy(e)
         e.rank = offset + (10 ** 5 if e.headword in required else 0)
