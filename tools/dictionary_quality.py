@@ -18,6 +18,11 @@
         Writes review batches (400 to 600 pairs) for the headwords among the first N
         words of the frequency list: each headword's K best candidates, in
         alphabetical order so that a reader cannot tell the ranking.
+    python3 tools/dictionary_quality.py rereads --min-p P --out DIR [--ties]
+        Writes batches for another reading of the pairs left in doubt: ties between
+        readings, and lone rejections of candidates ranked at least P (or of a headword
+        with none kept). Import them with --tsv-prefix review2- (then review3-): a pair
+        is kept when more than half of its readings judge it right.
 """
 
 import argparse
@@ -213,19 +218,47 @@ def batches(args):
         cands = sorted(c for _, c in ranked[:args.cap])
         if cands:
             items.append({'mot': w, 'candidats': cands})
-    os.makedirs(args.out, exist_ok=True)
+    write_batches(items, args.out)
+
+
+def write_batches(items, folder):
+    """Splits {"mot", "candidats"} items into batches of 400 to 600 pairs."""
+    os.makedirs(folder, exist_ok=True)
     batch, size, n = [], 0, 0
     for item in items + [None]:
         if item is None or (size + len(item['candidats']) > 600 and size >= 400):
             if batch:
                 n += 1
-                with open(os.path.join(args.out, f'batch{n:03}.json'), 'w', encoding='utf-8') as f:
+                with open(os.path.join(folder, f'batch{n:03}.json'), 'w', encoding='utf-8') as f:
                     json.dump(batch, f, ensure_ascii=False, indent=0)
             batch, size = [], 0
         if item is not None:
             batch.append(item)
             size += len(item['candidats'])
     print(f'{len(items)} headwords, {sum(len(i["candidats"]) for i in items)} pairs, {n} batches')
+
+
+def rereads(args):
+    """Batches for another reading of the pairs the review left in doubt: a tie between
+    readings, a lone rejection of a candidate the ranking rates at least MIN_P, and every
+    rejected candidate of a headword with none kept. Readers see them as in the first
+    reading, blind and in alphabetical order."""
+    src = gen.Sources()
+    model = ranking.Model.load()
+    readings = ranking.load_readings()
+    items = []
+    for w in sorted(readings):
+        e = entry_of(src, w)
+        if e is None:
+            continue
+        probs = {c: p for p, c in ranking.rank_candidates(src.graph, model, w, gen.line_categories(e.category))}
+        none_kept = not any(ranking.majority(v) for v in readings[w].values())
+        cands = sorted(c for c, v in readings[w].items()
+                       if 2 * sum(v) == len(v)
+                       or (not args.ties and v == [0] and (none_kept or probs.get(c, 0.0) >= args.min_p)))
+        if cands:
+            items.append({'mot': w, 'candidats': cands})
+    write_batches(items, args.out)
 
 
 def import_verdicts(args):
@@ -291,6 +324,10 @@ def main():
     p.add_argument('--cap', type=int, default=30)
     p.add_argument('--out', required=True)
     p.add_argument('--skip-reviewed', action='store_true')
+    p = sub.add_parser('rereads')
+    p.add_argument('--min-p', type=float, default=0.3)
+    p.add_argument('--ties', action='store_true', help='only the ties between readings')
+    p.add_argument('--out', required=True)
     p = sub.add_parser('import')
     p.add_argument('--batches', required=True)
     p.add_argument('--verdicts', required=True)
@@ -299,7 +336,7 @@ def main():
     p.add_argument('--verdict-prefix', default='out')
     p.add_argument('--tsv-prefix', default='review-')
     args = ap.parse_args()
-    {'report': report, 'fit': fit, 'agreement': agreement, 'batches': batches, 'import': import_verdicts}[args.command](args)
+    {'report': report, 'fit': fit, 'agreement': agreement, 'batches': batches, 'rereads': rereads, 'import': import_verdicts}[args.command](args)
     return 0
 
 

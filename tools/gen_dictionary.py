@@ -109,6 +109,7 @@ class Hunspell:
     def __init__(self, dic_path, aff_path):
         self.rules = collections.defaultdict(list)   # added suffix -> rules
         self.participle_rules = collections.defaultdict(list)   # flag -> past participle rules
+        self.finite_rules = collections.defaultdict(list)   # flag -> conjugation rules
         for line in open(aff_path, encoding='utf-8'):
             parts = line.split()
             if len(parts) < 5 or parts[0] != 'SFX':
@@ -123,6 +124,9 @@ class Hunspell:
                 self.participle_rules['ppas', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
             if 'po:ppre' in morph:
                 self.participle_rules['ppre', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
+            forms = finite_forms(morph)
+            if forms:
+                self.finite_rules[flag].append((strip, add, re.compile('(?:' + cond + ')$'), forms))
         self.stems = collections.defaultdict(list)   # stem -> [(flags, tags)]
         with open(dic_path, encoding='utf-8') as f:
             next(f)
@@ -196,6 +200,39 @@ class Hunspell:
                         return verb[:len(verb) - len(strip)] + add
         return None
 
+    def _verb_flags(self, verb):
+        for flags, tags in self.stems.get(verb, ()):
+            if any(re.match(r'v[0-9]', t) for t in tags):
+                yield from sorted(flags)
+
+    def finite_analyses(self, word):
+        """(infinitive, {(tense, person)}) for each conjugated form of a verb that `word` is."""
+        found = []
+        for cut in range(0, len(word) + 1):
+            add = word[len(word) - cut:] if cut else ''
+            stem = word[:len(word) - cut]
+            for strip, rule_add, cond, forms in self._finite_by_add().get(add, ()):
+                verb = stem + strip
+                if verb and cond.search(verb) and forms[1] in set(self._verb_flags(verb)):
+                    found.append((verb, forms[0]))
+        return found
+
+    def _finite_by_add(self):
+        if not hasattr(self, '_by_add'):
+            self._by_add = collections.defaultdict(list)
+            for flag, rules in self.finite_rules.items():
+                for strip, add, cond, forms in rules:
+                    self._by_add[add].append((strip, add, cond, (forms, flag)))
+        return self._by_add
+
+    def conjugate(self, verb, form):
+        """The (tense, person) form of an infinitive, or None."""
+        for flag in self._verb_flags(verb):
+            for strip, add, cond, forms in self.finite_rules.get(flag, ()):
+                if form in forms and verb.endswith(strip) and cond.search(verb):
+                    return verb[:len(verb) - len(strip)] + add
+        return None
+
     def categories(self, word):
         cats = set()
         for tags in self._analyses(word):
@@ -226,6 +263,16 @@ class Hunspell:
 
 
 # ---------------------------------------------------------------- helpers
+
+TENSES = ('ipre', 'iimp', 'ifut', 'ipsi', 'cond', 'spre', 'simp', 'impe')
+PERSONS = ('3sg', '1sg', '3pl', '1pl', '2sg', '2pl')
+
+
+def finite_forms(morph):
+    """The (tense, person) pairs that a conjugation rule's morphology fields name."""
+    fields = {m[3:].rstrip('!') for m in morph if m.startswith('po:')}
+    return frozenset((t, p) for t in TENSES if t in fields for p in PERSONS if p in fields)
+
 
 def category_value(cats):
     """The category value for a set of abbreviations, or None."""
@@ -344,7 +391,7 @@ class Entry:
         self.headword, self.category, self.synonyms = headword, category, synonyms
         self.source, self.rank, self.order = source, rank, order
         self.reviewed = False
-        self.verb, self.bases = None, None      # participles: their verb, and their synonyms' verbs
+        self.verb, self.bases = None, None      # built forms: their verb, and their synonyms' verbs
 
     def line(self):
         return self.headword + '§' + self.category + '$' + '\\'.join(self.synonyms)
@@ -649,15 +696,19 @@ def rank_entry(src, model, verdicts, e):
 
     A reviewed headword keeps only the candidates judged right; one left with none
     keeps its best candidate but falls behind every other entry of its letter."""
-    if e.source == 'participles':
-        # Built forms: the evidence is that of their verbs' synonymy.
+    verdict = verdicts.get(e.headword)
+    if e.verb is not None:
+        # Built forms: the evidence is that of their verb's synonymy, and so are the
+        # verdicts when the verb was reviewed and the form was not.
         verb = dict((c, p) for p, c in ranking.rank_candidates(src.graph, model, e.verb, {'v'}))
         scored = sorted(((verb.get(b, 0.0), i, c) for i, (c, b) in enumerate(zip(e.synonyms, e.bases))),
                         key=lambda t: (-round(t[0], 9), t[1]))
         ranked = [(p, c) for p, _, c in scored]
+        if verdict is None and e.verb in verdicts:
+            of_verb = verdicts[e.verb]
+            verdict = {c: of_verb.get(b, 0) for c, b in zip(e.synonyms, e.bases)}
     else:
         ranked = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
-    verdict = verdicts.get(e.headword)
     if verdict is not None:
         kept = [c for _, c in ranked if verdict.get(c) == 1][:MAX_SYNONYMS]
         quality = mean([p for p, c in ranked if verdict.get(c) == 1][:3])
@@ -670,7 +721,7 @@ def rank_entry(src, model, verdicts, e):
         kept = e.synonyms[:1]
     e.synonyms = kept
     e.rank += selection_rank(src, e.headword, quality)
-    e.reviewed = verdict is not None
+    e.reviewed = e.headword in verdicts
 
 
 def mean(values):
@@ -720,11 +771,39 @@ def build_pool(src, model, verdicts):
         if h not in taken:
             chosen.append((e, e.rank))
     for e, offset in chosen:
-        e = copy.copy(e)
+        e = conjugated(src, model, e, verdicts) or copy.copy(e)
         e.rank = offset + (10 ** 5 if e.headword in required else 0)
         rank_entry(src, model, verdicts, e)
         pool[letter_of(e.headword)].append(e)
     return pool
+
+
+def conjugated(src, model, e, verdicts):
+    """For a conjugated verb form whose line the sources give (mostly homographs' senses:
+    "abolit: invalide, mutilé"), a copy whose synonyms are its verb's synonyms in the same
+    tense and person; None when the form is a reviewed headword or no synonym conjugates."""
+    h = e.headword
+    if e.category != 'v' or h in verdicts or ' ' in h or src.is_lemma(h):
+        return None
+    analyses = src.hun.finite_analyses(h.replace('oe', 'œ'))
+    if not analyses:
+        return None
+    verb = min((v for v, _ in analyses), key=lambda v: src.frequencies.get(normalize(v), 10 ** 6))
+    form = min((f for v, forms in analyses if v == verb for f in forms),
+               key=lambda f: (TENSES.index(f[0]), PERSONS.index(f[1])))
+    verb = normalize(verb)
+    syns, bases, seen = [], [], {h}
+    for _, c in ranking.rank_candidates(src.graph, model, verb, {'v'}):
+        done = src.hun.conjugate(c.replace('oe', 'œ'), form) if ' ' not in c and "'" not in c else None
+        if done and normalize(done) not in seen:
+            seen.add(normalize(done))
+            syns.append(normalize(done))
+            bases.append(c)
+    if not syns:
+        return None
+    built = copy.copy(e)
+    built.synonyms, built.verb, built.bases = syns, verb, bases
+    return built
 
 
 def check_overlay(src):

@@ -183,17 +183,31 @@ def solve(a, b):
     return [m[i][n] / m[i][i] if abs(m[i][i]) >= 1e-12 else 0.0 for i in range(n)]
 
 
-def load_review(path=REVIEW_DIR):
-    """Verdicts of the editorial review: headword -> {candidate: 0 or 1}."""
-    verdicts = {}
+def load_readings(path=REVIEW_DIR):
+    """Every reading of the editorial review: headword -> {candidate: [verdict, ...]}.
+    The first reading is in review-NNN.tsv, later ones (of pairs it rejected) in
+    review2-NNN.tsv, review3-NNN.tsv."""
+    readings = {}
     if not os.path.isdir(path):
-        return verdicts
+        return readings
     for name in sorted(os.listdir(path)):
         if not name.endswith('.tsv') or name.startswith('dev-'):
             continue
-        for line in open(os.path.join(path, name), encoding='utf-8'):
-            if line.startswith('#') or not line.strip():
-                continue
-            word, cand, verdict = line.rstrip('\n').split('\t')
-            verdicts.setdefault(word, {})[cand] = int(verdict)
-    return verdicts
+        with open(os.path.join(path, name), encoding='utf-8') as f:
+            for line in f:
+                if line.startswith('#') or not line.strip():
+                    continue
+                word, cand, verdict = line.rstrip('\n').split('\t')
+                readings.setdefault(word, {}).setdefault(cand, []).append(int(verdict))
+    return readings
+
+
+def majority(verdicts):
+    """1 when more than half of a pair's readings judge it right: a tie keeps it out."""
+    return int(2 * sum(verdicts) > len(verdicts))
+
+
+def load_review(path=REVIEW_DIR):
+    """Verdicts of the editorial review: headword -> {candidate: 0 or 1}."""
+    return {w: {c: majority(v) for c, v in cands.items()}
+            for w, cands in load_readings(path).items()}

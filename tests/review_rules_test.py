@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""The generator's rules that decide a line's synonyms: how the review's readings
+combine, and how a conjugated form's synonyms are conjugated in its tense and person."""
+import os
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tools'))
+import gen_dictionary as gen  # noqa: E402
+import ranking  # noqa: E402
+
+
+class ReadingsTest(unittest.TestCase):
+    def test_majority(self):
+        for verdicts, kept in [([1], 1), ([0], 0), ([0, 1], 0), ([0, 1, 1], 1), ([0, 1, 0], 0),
+                               ([1, 1], 1), ([0, 0], 0)]:
+            with self.subTest(verdicts=verdicts):
+                self.assertEqual(ranking.majority(verdicts), kept)
+
+    def test_later_readings_add_to_the_first(self):
+        files = {
+            'review-001.tsv': '# header\nbeau\tjoli\t1\nbeau\tgros\t0\nbeau\tsplendide\t0\n',
+            'review2-001.tsv': 'beau\tgros\t0\nbeau\tsplendide\t1\n',
+            'review3-001.tsv': 'beau\tsplendide\t1\n',
+            'dev-judged.tsv': 'beau\tgros\t1\n',
+        }
+        with tempfile.TemporaryDirectory() as folder:
+            for name, text in files.items():
+                with open(os.path.join(folder, name), 'w', encoding='utf-8') as f:
+                    f.write(text)
+            self.assertEqual(ranking.load_review(folder),
+                             {'beau': {'joli': 1, 'gros': 0, 'splendide': 1}})
+
+
+@unittest.skipUnless(os.path.exists(gen.HUNSPELL_AFF) and os.path.exists(gen.HUNSPELL_DIC),
+                     'hunspell-fr not installed')
+class ConjugationTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.hun = gen.Hunspell(gen.HUNSPELL_DIC, gen.HUNSPELL_AFF)
+
+    def test_conjugate(self):
+        for verb, form, expected in [
+                ('trahir', ('ipre', '3sg'), 'trahit'), ('placer', ('ipre', '1pl'), 'plaçons'),
+                ('manger', ('iimp', '3pl'), 'mangeaient'), ('devoir', ('ipre', '1pl'), 'devons'),
+                ('aller', ('spre', '3sg'), 'aille'), ('employer', ('ipre', '3sg'), 'emploie'),
+                ('table', ('ipre', '3sg'), None)]:
+            with self.subTest(verb=verb, form=form):
+                self.assertEqual(self.hun.conjugate(verb, form), expected)
+
+    def test_finite_analyses(self):
+        for word, verb, form in [('abuse', 'abuser', ('ipre', '3sg')), ('finissaient', 'finir', ('iimp', '3pl')),
+                                 ('aille', 'aller', ('spre', '3sg'))]:
+            with self.subTest(word=word):
+                self.assertIn(form, {f for v, forms in self.hun.finite_analyses(word) if v == verb for f in forms})
+        for word in ('abusé', 'abuser', 'maison'):
+            with self.subTest(word=word):
+                self.assertEqual(self.hun.finite_analyses(word), [])
+
+
+if __name__ == '__main__':
+    unittest.main()
