@@ -1,7 +1,7 @@
 // velkaron-cli, the dictionary without a window: answers words given on the command line
 // or on standard input, one answer after the other, separated by a blank line, through the
 // same Search command and prefix list as the window (see CliSession). A word without entry
-// is searched under its lemma when that has one ("mangeait → manger" on a line of its own
+// is searched under its lemma when that has one ("mangerions → manger" on a line of its own
 // first), unless --exact asks for the window's search alone.
 //
 // Input and output go through one buffer each: standard input is read in large blocks and

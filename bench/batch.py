@@ -54,7 +54,7 @@ def main():
     found_as_typed, first_fallback = [], []
     for _ in range(runs):
         found_as_typed.append(timed([cli, "chat"], b""))
-        first_fallback.append(timed([cli, "mangeait"], b""))
+        first_fallback.append(timed([cli, "mangerions"], b""))
 
     window = subprocess.Popen([velkaron], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(2)  # its start-up is long over

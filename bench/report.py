@@ -98,7 +98,7 @@ def main():
     row("5", "Bibliothèque Hunspell chargée par velkaron démarré sans mot",
         "oui" if batch["window_maps_hunspell"] else "non", "non", not batch["window_maps_hunspell"])
     row("5", "velkaron-cli chat (trouvé, Hunspell non lu)", f"{batch['cli_found_ms']:.1f} ms")
-    row("5", "velkaron-cli mangeait (premier repli : lecture de Hunspell)", f"{batch['cli_first_fallback_ms']:.1f} ms")
+    row("5", "velkaron-cli mangerions (premier repli : lecture de Hunspell)", f"{batch['cli_first_fallback_ms']:.1f} ms")
     row("5", "Mot confié à la fenêtre ouverte (second velkaron, du lancement aux résultats)",
         f"{batch['hand_over_ms']:.1f} ms")
 

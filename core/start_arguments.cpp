@@ -67,7 +67,7 @@ QString startHelp()
               "  -h, --help            affiche cette aide.\n"
               "  --                    la suite est le mot, même s'il commence par « - ».\n"
               "\n"
-              "Un mot sans entrée est cherché sous sa forme de dictionnaire (« mangeait » sous\n"
+              "Un mot sans entrée est cherché sous sa forme de dictionnaire (« mangerions » sous\n"
               "« manger ») grâce au dictionnaire orthographique Hunspell du français.\n"
               "\n"
               "Si Velkaron est déjà ouvert, sa fenêtre passe au premier plan et cherche le mot ;\n"

@@ -153,15 +153,15 @@ TEST(CliAnswers, WordWithoutEntrySearchedUnderItsLemma)
     };
     // clang-format off
     const struct { const char *name; QStringList arguments; QList<QStringList> answers; } rows[] = {
-        {"verb form", {QStringLiteral("mangeait")}, {fallback("mangeait", QStringLiteral("manger"))}},
+        {"verb form", {QStringLiteral("mangerions")}, {fallback("mangerions", QStringLiteral("manger"))}},
         {"plural in -aux", {QStringLiteral("chevaux")}, {fallback("chevaux", QStringLiteral("cheval"))}},
         {"feminine plural", {QStringLiteral("heureuses")}, {fallback("heureuses", QStringLiteral("heureux"))}},
-        {"capital at the start of a sentence", {QStringLiteral("Mangeait")}, {fallback("Mangeait", QStringLiteral("manger"))}},
+        {"capital at the start of a sentence", {QStringLiteral("Mangerions")}, {fallback("Mangerions", QStringLiteral("manger"))}},
         {"œ written oe as in the data", {QStringLiteral("œil")}, {fallback("œil", QStringLiteral("oeil"))}},
         {"found words and unknown words unchanged", {QStringLiteral("chat"), QStringLiteral("xyzzy")},
          {searchedInProcess(QStringLiteral("chat")), searchedInProcess(QStringLiteral("xyzzy"))}},
-        {"--exact is the window's search", {QStringLiteral("--exact"), QStringLiteral("mangeait"), QStringLiteral("œil")},
-         {searchedInProcess(QStringLiteral("mangeait")), searchedInProcess(QStringLiteral("œil"))}},
+        {"--exact is the window's search", {QStringLiteral("--exact"), QStringLiteral("mangerions"), QStringLiteral("œil")},
+         {searchedInProcess(QStringLiteral("mangerions")), searchedInProcess(QStringLiteral("œil"))}},
         {"standard input too", {QStringLiteral("-")}, {fallback("chevaux", QStringLiteral("cheval"))}},
     };
     // clang-format on

@@ -103,7 +103,7 @@ TEST(AsWritten, FirstSpellingWithAnEntry)
         {"œ as the data writes it", plain(QStringLiteral("œil")), QStringLiteral("oeil"), 0},
         {"whole word with elision is a headword", TextWord{QStringLiteral("d'abord"), QStringLiteral("abord")}, QStringLiteral("d’abord"), 0},
         {"elided article dropped", TextWord{QStringLiteral("l'arbre"), QStringLiteral("arbre")}, QStringLiteral("arbre"), 0},
-        {"lemma", plain(QStringLiteral("mangeait")), QStringLiteral("manger"), 1},
+        {"lemma", plain(QStringLiteral("mangerions")), QStringLiteral("manger"), 1},
         {"first lemma with an entry", plain(QStringLiteral("xétaient")), QStringLiteral("être"), 1},
         {"lemma of the word without its elision", TextWord{QStringLiteral("l'chevaux"), QStringLiteral("chevaux")}, QStringLiteral("cheval"), 1},
         {"nothing found: kept as given", plain(QStringLiteral("xyzzy")), QStringLiteral("xyzzy"), 1},
@@ -113,7 +113,7 @@ TEST(AsWritten, FirstSpellingWithAnEntry)
     };
     // clang-format on
     for (const auto &row : rows) {
-        TableLemmas lemmas({{QStringLiteral("mangeait"), {QStringLiteral("manger")}},
+        TableLemmas lemmas({{QStringLiteral("mangerions"), {QStringLiteral("manger")}},
                             {QStringLiteral("xétaient"), {QStringLiteral("zzzz"), QStringLiteral("être")}},
                             {QStringLiteral("chevaux"), {QStringLiteral("cheval")}}});
         EXPECT_EQ(findAsWritten(store, &lemmas, row.word), row.expected) << row.name;

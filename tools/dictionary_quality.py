@@ -18,7 +18,7 @@
         Writes review batches (400 to 600 pairs) for the headwords among the first N
         words of the frequency list: each headword's K best candidates, in
         alphabetical order so that a reader cannot tell the ranking.
-    python3 tools/dictionary_quality.py rereads --min-p P --out DIR [--ties]
+    python3 tools/dictionary_quality.py rereads --min-p P --out DIR [--ties] [--decoys K]
         Writes batches for another reading of the pairs left in doubt: ties between
         readings, and lone rejections of candidates ranked at least P (or of a headword
         with none kept). Import them with --tsv-prefix review2- (then review3-): a pair
@@ -27,6 +27,7 @@
 
 import argparse
 import collections
+import hashlib
 import json
 import os
 import sys
@@ -99,18 +100,35 @@ def ceilings(src, judged):
     return {w: sum(v.get(c) == 1 for c in src.graph.candidates(w)) for w, v in judged.items()}
 
 
+CONTENT_TAGS = ('nom', 'adj', 'adv')
+
+
 def coverage(src, headwords, first=6000):
     """Of the first words of the frequency list that hunspell lists as dictionary forms:
-    the share that are headwords, among all of them and among those a source has as a
-    headword (the only ones the data can hold)."""
+    (headwords, all) among those tagged noun, adjective, verb or adverb, matched as the
+    window matches a typed word (accents and case aside); then (headwords, all) among
+    every dictionary form, and among those a source has as a headword (the only ones the
+    data can hold), matched exactly."""
     words = json.load(open(ranking.FREQUENCIES, encoding='utf-8'))[:first]
     words = dict.fromkeys(gen.normalize(w).replace('’', "'") for w in words)
     lemmas = [w for w in words if w in src.hun.stems or w.replace('oe', 'œ') in src.hun.stems]
+    content = [w for w in lemmas if any(t in CONTENT_TAGS or t.startswith('v')
+                                        for _, tags in src.hun.stems.get(w, src.hun.stems.get(w.replace('oe', 'œ'), []))
+                                        for t in tags)]
+    folded = {gen.fold_key(h.replace('’', "'")) for h in headwords}
     in_sources = set(src.mythes) | set(src.wolf) | set(src.reverse) | {
         e.headword.replace('’', "'") for e in src.overlay}
     held = [w for w in lemmas if w in in_sources]
-    return (sum(w in headwords for w in lemmas), len(lemmas),
+    return (sum(gen.fold_key(w) in folded for w in content), len(content),
+            sum(w in headwords for w in lemmas), len(lemmas),
             sum(w in headwords for w in held), len(held))
+
+
+def print_coverage(counts):
+    a, b, c, d, e, f = counts
+    print(f'  coverage of the first 6,000 words: {a} of {b} dictionary forms of nouns, adjectives, verbs '
+          f'and adverbs found ({100 * a / b:.1f}%); {c} of all {d} dictionary forms are headwords '
+          f'({100 * c / d:.1f}%); {e} of the {f} that a source has as a headword ({100 * e / f:.2f}%)')
 
 
 def read_texts(folder):
@@ -130,8 +148,7 @@ def report(args):
     for folder in args.texts:
         lines = read_texts(folder)
         print_figures(f'texts in {folder}', figures(lines, judged, ceiling))
-        a, b, c, d = coverage(src, lines)
-        print(f'  coverage: {100 * a / b:.1f}% of {b} dictionary forms; {100 * c / d:.2f}% of {d} in the sources')
+        print_coverage(coverage(src, lines))
     model = ranking.Model.load()
     for title, verdicts in (('ranking alone', {}), ('with the review', ranking.load_review())):
         letters, _ = gen.build(gen.Sources() if verdicts else src, model, verdicts)
@@ -140,10 +157,7 @@ def report(args):
             for e in letters[L]:
                 lines.setdefault(e.headword.replace('’', "'"), e.synonyms)
         print_figures(title, figures(lines, judged, ceiling))
-        a, b, c, d = coverage(src, lines)
-        print(f'  coverage: {a} of the {b} dictionary forms among the first 6,000 words are '
-              f'headwords ({100 * a / b:.1f}%); {c} of the {d} that a source has as a headword '
-              f'({100 * c / d:.2f}%)')
+        print_coverage(coverage(src, lines))
         if verdicts:
             reviewed = sum(w in verdicts for w in judged)
             print(f'  {reviewed} of the {len(judged)} judged words were reviewed; '
@@ -242,23 +256,40 @@ def rereads(args):
     """Batches for another reading of the pairs the review left in doubt: a tie between
     readings, a lone rejection of a candidate the ranking rates at least MIN_P, and every
     rejected candidate of a headword with none kept. Readers see them as in the first
-    reading, blind and in alphabetical order."""
+    reading, blind and in alphabetical order. With --decoys K, each pair asked comes with
+    up to K of the word's settled candidates (one in three kept, the others rejected), so
+    that a batch of doubtful pairs does not read as a list of likely synonyms; only the
+    pairs asked (listed in counted.json) are imported."""
     src = gen.Sources()
     model = ranking.Model.load()
     readings = ranking.load_readings()
-    items = []
+    items, counted = [], []
     for w in sorted(readings):
         e = entry_of(src, w)
         if e is None:
             continue
         probs = {c: p for p, c in ranking.rank_candidates(src.graph, model, w, gen.line_categories(e.category))}
         none_kept = not any(ranking.majority(v) for v in readings[w].values())
-        cands = sorted(c for c, v in readings[w].items()
+        asked = sorted(c for c, v in readings[w].items()
                        if 2 * sum(v) == len(v)
                        or (not args.ties and v == [0] and (none_kept or probs.get(c, 0.0) >= args.min_p)))
-        if cands:
-            items.append({'mot': w, 'candidats': cands})
+        if not asked:
+            continue
+        counted += [f'{w}|{c}' for c in asked]
+        settled = sorted((c for c in readings[w] if c not in asked), key=lambda c: shuffled(w, c))
+        kept = [c for c in settled if ranking.majority(readings[w][c])]
+        rejected = [c for c in settled if not ranking.majority(readings[w][c])]
+        n = args.decoys * len(asked)
+        decoys = kept[:n // 3] + rejected[:n - n // 3]
+        items.append({'mot': w, 'candidats': sorted(asked + decoys)})
     write_batches(items, args.out)
+    with open(os.path.join(args.out, 'counted.json'), 'w', encoding='utf-8') as f:
+        json.dump(counted, f, ensure_ascii=False, indent=0)
+
+
+def shuffled(word, candidate):
+    """A fixed pseudo-random order: the same batches from the same readings."""
+    return hashlib.sha1(f'{word}|{candidate}'.encode('utf-8')).hexdigest()
 
 
 def import_verdicts(args):
@@ -266,8 +297,11 @@ def import_verdicts(args):
     other) and writes them as review TSV files, one line per word, candidate and verdict."""
     os.makedirs(args.to, exist_ok=True)
     written = 0
+    counted = None
+    if os.path.exists(os.path.join(args.batches, 'counted.json')):
+        counted = set(json.load(open(os.path.join(args.batches, 'counted.json'), encoding='utf-8')))
     for name in sorted(os.listdir(args.batches)):
-        if not name.endswith('.json') or not name.startswith(args.batch_prefix):
+        if not name.endswith('.json') or not name.startswith(args.batch_prefix) or name == 'counted.json':
             continue
         out = os.path.join(args.verdicts, name.replace(args.batch_prefix, args.verdict_prefix, 1))
         if not os.path.exists(out):
@@ -276,6 +310,8 @@ def import_verdicts(args):
                  for c in item['candidats']]
         verdicts = json.load(open(out, encoding='utf-8'))
         keys = {f'{w}|{c}' for w, c in pairs}
+        if counted is not None:
+            pairs = [(w, c) for w, c in pairs if f'{w}|{c}' in counted]
         if set(verdicts) != keys or any(v not in (0, 1) for v in verdicts.values()):
             print(f'{out}: does not cover {name} exactly ({len(keys - set(verdicts))} missing, '
                   f'{len(set(verdicts) - keys)} extra); skipped')
@@ -327,6 +363,7 @@ def main():
     p = sub.add_parser('rereads')
     p.add_argument('--min-p', type=float, default=0.3)
     p.add_argument('--ties', action='store_true', help='only the ties between readings')
+    p.add_argument('--decoys', type=int, default=0, help='settled candidates shown per pair asked')
     p.add_argument('--out', required=True)
     p = sub.add_parser('import')
     p.add_argument('--batches', required=True)

@@ -770,40 +770,69 @@ def build_pool(src, model, verdicts):
     for h, e in src.participles.items():
         if h not in taken:
             chosen.append((e, e.rank))
+    taken |= set(src.participles)
+    # Conjugated forms that people type ("pense", "revient") and no source has as a
+    # headword: lines built from their verbs' synonyms, ranked by use like any other.
+    for order, h in enumerate(frequent_forms(src, CONJUGATED_FROM)):
+        if h not in taken and headword_ok(h):
+            e = conjugated(src, model, Entry(h, 'v', [], 'conjugated', 0, order), verdicts, built=True)
+            if e is not None:
+                chosen.append((e, 0))
     for e, offset in chosen:
-        e = conjugated(src, model, e, verdicts) or copy.copy(e)
+        if e.source != 'conjugated':
+            e = conjugated(src, model, e, verdicts) or copy.copy(e)
         e.rank = offset + (10 ** 5 if e.headword in required else 0)
         rank_entry(src, model, verdicts, e)
         pool[letter_of(e.headword)].append(e)
     return pool
 
 
-def conjugated(src, model, e, verdicts):
+CONJUGATED_FROM = 10000   # conjugated forms get lines of their own among this many frequent words
+
+
+def frequent_forms(src, first):
+    """The first words of the frequency list, written as headwords are, single words only."""
+    words = (normalize(w).replace('’', "'") for w in ranking.frequency_list()[:first])
+    return [w for w in dict.fromkeys(words) if ' ' not in w and "'" not in w]
+
+
+def conjugated(src, model, e, verdicts, built=False):
     """For a conjugated verb form whose line the sources give (mostly homographs' senses:
     "abolit: invalide, mutilé"), a copy whose synonyms are its verb's synonyms in the same
-    tense and person; None when the form is a reviewed headword or no synonym conjugates."""
+    tense and person; None when the form is a reviewed headword or no synonym conjugates.
+    A built form (no source line) must be nothing but a verb form ("phrases" is a noun
+    too) of a verb in use ("have" is no form of a French verb anyone types), and no
+    imperative with its pronoun ("allons-y")."""
     h = e.headword
     if e.category != 'v' or h in verdicts or ' ' in h or src.is_lemma(h):
+        return None
+    if built and (src.word_categories(h) != {'v'} or '-' in h):
         return None
     analyses = src.hun.finite_analyses(h.replace('oe', 'œ'))
     if not analyses:
         return None
     verb = min((v for v, _ in analyses), key=lambda v: src.frequencies.get(normalize(v), 10 ** 6))
+    if built and normalize(verb) not in src.frequencies:
+        return None
     form = min((f for v, forms in analyses if v == verb for f in forms),
                key=lambda f: (TENSES.index(f[0]), PERSONS.index(f[1])))
     verb = normalize(verb)
-    syns, bases, seen = [], [], {h}
-    for _, c in ranking.rank_candidates(src.graph, model, verb, {'v'}):
+    judged = verdicts.get(verb)
+    syns, bases, seen, strong = [], [], {h}, 0
+    for p, c in ranking.rank_candidates(src.graph, model, verb, {'v'}):
+        if judged is not None and judged.get(c) != 1:
+            continue   # a reviewed verb lends only the synonyms its readers kept
         done = src.hun.conjugate(c.replace('oe', 'œ'), form) if ' ' not in c and "'" not in c else None
         if done and normalize(done) not in seen:
             seen.add(normalize(done))
             syns.append(normalize(done))
             bases.append(c)
-    if not syns:
-        return None
-    built = copy.copy(e)
-    built.synonyms, built.verb, built.bases = syns, verb, bases
-    return built
+            strong += p >= model.threshold
+    if not syns or built and judged is None and strong < model.few:
+        return None   # a line of its own only from a reviewed verb or strong evidence
+    entry = copy.copy(e)
+    entry.synonyms, entry.verb, entry.bases = syns, verb, bases
+    return entry
 
 
 def check_overlay(src):
@@ -835,7 +864,7 @@ def main():
     src = Sources()
     letters, problems = build(src, ranking.Model.load(), ranking.load_review())
 
-    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles  reviewed    bytes  padding')
+    print('letter  lines  overlay  mythes-fr  reverse  WOLF  participles  conjugated  reviewed    bytes  padding')
     totals = collections.Counter()
     os.makedirs(args.out, exist_ok=True)
     all_lines = []
@@ -849,13 +878,13 @@ def main():
         totals['bytes'] += len(data)
         print(f'{L:>6}  {len(ordered):5}  {by_source["overlay"]:7}  {by_source["mythes-fr"]:9}  '
               f'{by_source["mythes-fr reverse"]:7}  {by_source["WOLF"]:4}  {by_source["participles"]:11}  '
-              f'{reviewed:8}  {len(data):7}  {(4 - len(data) % 4) % 4:7}')
+              f'{by_source["conjugated"]:10}  {reviewed:8}  {len(data):7}  {(4 - len(data) % 4) % 4:7}')
         with open(os.path.join(args.out, L + '.txt'), 'wb') as f:
             f.write(data)
         all_lines.extend(ordered)
     print(f' total  {len(all_lines):5}  {totals["overlay"]:7}  {totals["mythes-fr"]:9}  '
           f'{totals["mythes-fr reverse"]:7}  {totals["WOLF"]:4}  {totals["participles"]:11}  '
-          f'{totals["reviewed"]:8}  {totals["bytes"]:7}')
+          f'{totals["conjugated"]:10}  {totals["reviewed"]:8}  {totals["bytes"]:7}')
     print('mythes-fr headwords read: %d; rejected: %s' % (
         src.mythes_stats['read'],
         ', '.join(f'{k} {v}' for k, v in sorted(src.mythes_stats.items()) if k != 'read')))

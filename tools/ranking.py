@@ -26,11 +26,16 @@ FEATURES = [
 ]
 
 
+def frequency_list():
+    """The OpenSubtitles list of words, most frequent first."""
+    with open(FREQUENCIES, encoding='utf-8') as f:
+        return json.load(f)
+
+
 def load_frequencies():
     """Word -> rank (1 = most frequent) in the OpenSubtitles list, 'œ' written 'oe'."""
-    words = json.load(open(FREQUENCIES, encoding='utf-8'))
     ranks = {}
-    for i, w in enumerate(words, 1):
+    for i, w in enumerate(frequency_list(), 1):
         ranks.setdefault(w.replace('œ', 'oe').replace('’', "'"), i)
     return ranks
 
