@@ -33,6 +33,18 @@ class ReadingsTest(unittest.TestCase):
                              {'beau': {'joli': 1, 'gros': 0, 'splendide': 1}})
 
 
+class SameWordTest(unittest.TestCase):
+    def test_a_line_never_lists_its_own_headword_in_another_form(self):
+        for a, b, same in [('ammonite', 'ammonites', True), ('alsacien', 'alsacienne', True),
+                           ('meurtrier', 'meurtrière', True), ('directrice', 'directeur', True),
+                           ('journal', 'journaux', True), ('actif', 'actives', True),
+                           ('heureux', 'heureuse', True), ('cruel', 'cruelles', True),
+                           ('briquet', 'briquette', False), ('prix', 'prise', False),
+                           ('sable', 'sablon', False)]:
+            with self.subTest(a=a, b=b):
+                self.assertEqual(gen.same_word(a, b), same)
+
+
 @unittest.skipUnless(os.path.exists(gen.HUNSPELL_AFF) and os.path.exists(gen.HUNSPELL_DIC),
                      'hunspell-fr not installed')
 class ConjugationTest(unittest.TestCase):

@@ -297,12 +297,28 @@ def normalize(text):
     return text.replace('œ', 'oe').replace('Œ', 'Oe')
 
 
+# Endings of a masculine singular and of its feminine or plural forms.
+INFLECTED_ENDINGS = (('er', 'ère'), ('eur', 'euse'), ('teur', 'trice'), ('if', 'ive'), ('eux', 'euse'),
+                     ('al', 'aux'), ('el', 'elle'))
+
+
 def same_word(a, b):
     """True when a and b are the same word, or one is the other's plural or feminine
-    ("ammonite", "ammonites"; "alsacien", "alsacienne"): no synonym of it."""
+    ("ammonite", "ammonites"; "alsacien", "alsacienne"; "meurtrier", "meurtrière";
+    "directeur", "directrice"): no synonym of it."""
     if len(a) > len(b):
         a, b = b, a
-    return b == a or b in (a + 's', a + 'x', a + 'e', a + 'es', a + 'ne', a + 'nes')
+    if b == a or b in (a + 's', a + 'x', a + 'e', a + 'es', a + 'ne', a + 'nes'):
+        return True
+    for masculine, other in INFLECTED_ENDINGS:
+        for x, y in ((a, b), (b, a)):
+            if x.endswith(masculine) and y in (x[:-len(masculine)] + other, x[:-len(masculine)] + other + 's'):
+                return True
+    return False
+
+
+# Candidates that mythes-fr misspells or truncates ("rég" for "régaler"): dropped.
+SOURCE_MISSPELLINGS = {'rég', 'boulverser', 'anethésie', 'bordonnement', 'abetissement', 'dévoirant'}
 
 
 def clean_synonym(raw, headword, hun, from_wolf):
@@ -311,7 +327,7 @@ def clean_synonym(raw, headword, hun, from_wolf):
         return None
     if s.startswith(("'", '-')) or s.endswith(("'", '-')) or '--' in s:
         return None
-    if same_word(s.lower(), headword.lower().replace('’', "'")):
+    if same_word(s.lower(), headword.lower().replace('’', "'")) or s in SOURCE_MISSPELLINGS:
         return None
     tokens = s.split(' ')
     if from_wolf and not hun.known(s.replace('oe', 'œ')) and not hun.known(s):
