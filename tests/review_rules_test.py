@@ -61,6 +61,9 @@ class ConjugationTest(unittest.TestCase):
             with self.subTest(verb=verb, form=form):
                 self.assertEqual(self.hun.conjugate(verb, form), expected)
 
+    def test_homonym_verbs_give_each_their_form(self):
+        self.assertEqual(set(self.hun.conjugations('sortir', ('ipre', '3sg'))), {'sort', 'sortit'})
+
     def test_finite_analyses(self):
         for word, verb, form in [('abuse', 'abuser', ('ipre', '3sg')), ('finissaient', 'finir', ('iimp', '3pl')),
                                  ('aille', 'aller', ('spre', '3sg'))]:

@@ -227,11 +227,19 @@ class Hunspell:
 
     def conjugate(self, verb, form):
         """The (tense, person) form of an infinitive, or None."""
+        found = self.conjugations(verb, form)
+        return found[0] if found else None
+
+    def conjugations(self, verb, form):
+        """Every (tense, person) form of an infinitive, one per homonym verb ("sortir":
+        "sort", and "sortit" of the verb of law)."""
+        found = []
         for flag in self._verb_flags(verb):
             for strip, add, cond, forms in self.finite_rules.get(flag, ()):
-                if form in forms and verb.endswith(strip) and cond.search(verb):
-                    return verb[:len(verb) - len(strip)] + add
-        return None
+                done = verb[:len(verb) - len(strip)] + add
+                if form in forms and verb.endswith(strip) and cond.search(verb) and done not in found:
+                    found.append(done)
+        return found
 
     def categories(self, word):
         cats = set()
@@ -817,8 +825,8 @@ def conjugated(src, model, e, verdicts, built=False):
     "abolit: invalide, mutilé"), a copy whose synonyms are its verb's synonyms in the same
     tense and person; None when the form is a reviewed headword or no synonym conjugates.
     A built form (no source line) must be nothing but a verb form ("phrases" is a noun
-    too) of a verb in use ("have" is no form of a French verb anyone types), and no
-    imperative with its pronoun ("allons-y")."""
+    too, "souris" a noun first) of a verb in use ("have" is no form of a French verb
+    anyone types), and no imperative with its pronoun ("allons-y")."""
     h = e.headword
     if e.category != 'v' or h in verdicts or ' ' in h or src.is_lemma(h):
         return None
@@ -838,7 +846,11 @@ def conjugated(src, model, e, verdicts, built=False):
     for p, c in ranking.rank_candidates(src.graph, model, verb, {'v'}):
         if judged is not None and judged.get(c) != 1:
             continue   # a reviewed verb lends only the synonyms its readers kept
-        done = src.hun.conjugate(c.replace('oe', 'œ'), form) if ' ' not in c and "'" not in c else None
+        done = None
+        if ' ' not in c and "'" not in c:
+            # Of homonym verbs' forms, the one in use ("sort", not "sortit").
+            done = min(src.hun.conjugations(c.replace('oe', 'œ'), form),
+                       key=lambda f: src.frequencies.get(normalize(f), 10 ** 6), default=None)
         if done and normalize(done) not in seen:
             seen.add(normalize(done))
             syns.append(normalize(done))
