@@ -4,12 +4,16 @@
 Sources, read-only:
   * mythes-fr   /usr/share/mythes/thes_fr.dat          primary thesaurus
   * WOLF        data/sources/wolf/wn-data-fra.tab       fills letters the thesaurus leaves short
-  * hunspell-fr /usr/share/hunspell/fr.{dic,aff}        word check and parts of speech
+  * hunspell-fr /usr/share/hunspell/fr.{dic,aff}        word check, parts of speech, conjugation
+  * frequencies data/sources/opensubtitles-fr/          which words people use
+  * review      data/sources/review/review*.tsv         readers' verdicts on candidates
   * overlay     tools/overlay.txt                       our hand-written entries
 
-The output is deterministic: the same sources give the same bytes.  The script
-prints, per letter, how many lines each source gave, the text's size and how
-many synonyms were cut to reach it, and a few figures about the result.  Usage:
+Candidates are ranked by tools/ranking.py; a reviewed headword keeps only those its
+readers judged right.  Participles and conjugated forms take their verb's synonyms,
+conjugated alike.  The output is deterministic: the same sources give the same bytes.
+The script prints, per letter, how many lines each source gave and how many were
+reviewed, the text's size, and a few figures about the result.  Usage:
 
     python3 tools/gen_dictionary.py [--out DIR]
 """
