@@ -299,7 +299,9 @@ void PromotionWindowTest::opensThePresentationPageOnceAfterASecond()
 
     QTRY_COMPARE_WITH_TIMEOUT(w.browser.opened.size(), 1, 5000);
     QCOMPARE(w.browser.opened.front(), promotion::PresentationAddress);
-    QVERIFY2(w.browser.openedAfterMs.front() >= 950, qPrintable(QString::number(w.browser.openedAfterMs.front())));
+    // A coarse one-second timer may fire up to 5% early, and the clocks round to the
+    // millisecond: 900 ms still tells "after a second" from "at once".
+    QVERIFY2(w.browser.openedAfterMs.front() >= 900, qPrintable(QString::number(w.browser.openedAfterMs.front())));
     QTest::qWait(2500);
     QCOMPARE(w.browser.opened.size(), 1);
     QVERIFY(w.frm->isVisible());
