@@ -6,8 +6,9 @@
         right, right synonyms shown per word, words with none right, and the ceiling
         (right candidates in the sources); from the ranking alone and with the review.
     python3 tools/dictionary_quality.py fit
-        Fits the ranking's weights on the judged pairs, chooses its threshold by
-        cross-validation (held-out words), and writes tools/ranking_weights.json.
+        Fits the ranking's weights on the review's verdicts (the judged words left out),
+        chooses its threshold by cross-validation (held-out words), writes
+        tools/ranking_weights.json and prints the judged set's figures as a check.
     python3 tools/dictionary_quality.py agreement
         Agreement of the review's readers with the judged set, from the verdicts they gave
         on it before reviewing (data/sources/review/calibration/).
@@ -176,10 +177,14 @@ def training_rows(src, judged):
 
 
 def fit(args):
+    """Fits the ranking on the review's verdicts, the judged set's words left out; chooses
+    the threshold by cross-validation on held-out review words; then prints the judged
+    set's figures, which the fit never saw."""
     judged = read_judged(args.judged)
     src = gen.Sources()
-    rows = training_rows(src, judged)
-    words = sorted(judged)
+    review = {w: v for w, v in ranking.load_review().items() if w not in judged}
+    rows = training_rows(src, review)
+    words = sorted({word for word, _, _, _ in rows})
     fold_of = {w: i % FOLDS for i, w in enumerate(words)}
     held_out = collections.defaultdict(list)        # word -> [(p, candidate, label)]
     for k in range(FOLDS):
@@ -189,29 +194,41 @@ def fit(args):
             if fold_of[word] == k:
                 held_out[word].append((model.probability(x), c, y))
     best = None
-    print('threshold  right share  right per word  none right  (held-out words)')
+    print('threshold  right share  right per word  none right  (held-out review words)')
     for t in [i / 20 for i in range(4, 17)]:
-        right = wrong = none = 0
-        for word in words:
-            ranked = sorted(held_out.get(word, []), key=lambda r: -r[0])
-            kept = ranking.keep([(p, (c, y)) for p, c, y in ranked], t, FEW, gen.MAX_SYNONYMS)[:SHOWN]
-            good = sum(y for _, y in kept)
-            right += good
-            wrong += len(kept) - good
-            none += good == 0
-        score = right - WRONG_COST * wrong
+        right, wrong, none = shown_figures(held_out, words, t)
         print(f'{t:9.2f}  {100 * right / max(1, right + wrong):10.1f}%  {right / len(words):14.2f}  {none:10}')
-        if best is None or score > best[0]:
-            best = (score, t)
+        if best is None or right - WRONG_COST * wrong > best[0]:
+            best = (right - WRONG_COST * wrong, t)
     weights = ranking.fit([(x, y) for _, _, x, y in rows])
     out = {'features': ranking.FEATURES, 'weights': [round(v, 6) for v in weights],
            'threshold': best[1], 'few': FEW,
-           'fitted on': f'{len(rows)} judged pairs of {len(words)} words ({os.path.basename(args.judged)})'}
+           'fitted on': f'{len(rows)} review pairs of {len(words)} words, those of the judged set left out'}
     with open(ranking.WEIGHTS, 'w', encoding='utf-8') as f:
         json.dump(out, f, ensure_ascii=False, indent=1)
         f.write('\n')
     print(f'threshold {best[1]}; weights: ' + ', '.join(
         f'{n} {v:+.2f}' for n, v in zip(ranking.FEATURES, weights)))
+    model = ranking.Model(weights, best[1], FEW)
+    check = {word: [(model.probability(x), c, y) for _, c, x, y in training_rows(src, {word: judged[word]})]
+             for word in judged}
+    right, wrong, none = shown_figures(check, sorted(judged), best[1])
+    print(f'judged set (not fitted on): {100 * right / max(1, right + wrong):.1f}% of shown synonyms right, '
+          f'{right / len(judged):.2f} right per word, {none} words with none right')
+
+
+def shown_figures(scored, words, threshold):
+    """Right and wrong among the synonyms a line would show, and the words with none right:
+    scored is word -> [(probability, candidate, label)]."""
+    right = wrong = none = 0
+    for word in words:
+        ranked = sorted(scored.get(word, []), key=lambda r: -r[0])
+        kept = ranking.keep([(p, (c, y)) for p, c, y in ranked], threshold, FEW, gen.MAX_SYNONYMS)[:SHOWN]
+        good = sum(y for _, y in kept)
+        right += good
+        wrong += len(kept) - good
+        none += good == 0
+    return right, wrong, none
 
 
 def batches(args):
