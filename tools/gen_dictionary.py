@@ -114,6 +114,7 @@ class Hunspell:
         self.rules = collections.defaultdict(list)   # added suffix -> rules
         self.participle_rules = collections.defaultdict(list)   # flag -> past participle rules
         self.finite_rules = collections.defaultdict(list)   # flag -> conjugation rules
+        self.finite_by_add = collections.defaultdict(list)   # added suffix -> conjugation rules
         for line in open(aff_path, encoding='utf-8'):
             parts = line.split()
             if len(parts) < 5 or parts[0] != 'SFX':
@@ -130,7 +131,9 @@ class Hunspell:
                 self.participle_rules['ppre', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
             forms = finite_forms(morph)
             if forms:
-                self.finite_rules[flag].append((strip, add, re.compile('(?:' + cond + ')$'), forms))
+                rule = (strip, add, re.compile('(?:' + cond + ')$'), forms)
+                self.finite_rules[flag].append(rule)
+                self.finite_by_add[add].append((flag, rule))
         self.stems = collections.defaultdict(list)   # stem -> [(flags, tags)]
         with open(dic_path, encoding='utf-8') as f:
             next(f)
@@ -215,24 +218,11 @@ class Hunspell:
         for cut in range(0, len(word) + 1):
             add = word[len(word) - cut:] if cut else ''
             stem = word[:len(word) - cut]
-            for strip, rule_add, cond, forms in self._finite_by_add().get(add, ()):
+            for flag, (strip, _, cond, forms) in self.finite_by_add.get(add, ()):
                 verb = stem + strip
-                if verb and cond.search(verb) and forms[1] in set(self._verb_flags(verb)):
-                    found.append((verb, forms[0]))
+                if verb and cond.search(verb) and flag in set(self._verb_flags(verb)):
+                    found.append((verb, forms))
         return found
-
-    def _finite_by_add(self):
-        if not hasattr(self, '_by_add'):
-            self._by_add = collections.defaultdict(list)
-            for flag, rules in self.finite_rules.items():
-                for strip, add, cond, forms in rules:
-                    self._by_add[add].append((strip, add, cond, (forms, flag)))
-        return self._by_add
-
-    def conjugate(self, verb, form):
-        """The (tense, person) form of an infinitive, or None."""
-        found = self.conjugations(verb, form)
-        return found[0] if found else None
 
     def conjugations(self, verb, form):
         """Every (tense, person) form of an infinitive, one per homonym verb ("sortir":
