@@ -73,6 +73,15 @@ class ConjugationTest(unittest.TestCase):
             with self.subTest(word=word):
                 self.assertEqual(self.hun.finite_analyses(word), [])
 
+    def test_participle_verb(self):
+        # Inflected participles point to their verb; a word that is a dictionary form of
+        # its own (the noun "vue", the adjective "coordonnée"'s noun) or a verb does not.
+        for word, verb in [('gardée', 'garder'), ('eues', 'avoir'), ('eus', 'avoir'), ('mangées', 'manger'),
+                           ('obtenue', 'obtenir'), ('vue', None), ('coordonnée', None), ('garder', None),
+                           ('gardé', None), ('maisons', None)]:
+            with self.subTest(word=word):
+                self.assertEqual(self.hun.participle_verb(word), verb)
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -207,6 +207,23 @@ class Hunspell:
                         return verb[:len(verb) - len(strip)] + add
         return None
 
+    def participle_verb(self, word):
+        """The infinitive of which `word` is a feminine or plural past participle
+        ("gardée", "eus"), when neither it nor its masculine singular is a dictionary
+        form of its own ("disposée" has the adjective "disposé"); else None."""
+        if not hasattr(self, '_participles'):
+            self._participles = {}
+            for verb, analyses in self.stems.items():
+                if any(re.match(r'v[0-9]', t) for _, tags in analyses for t in tags):
+                    self._participles.setdefault(self.participle(verb, 'ppas'), verb)
+        if word in self.stems:
+            return None
+        for ending in ('es', 'e', 's'):
+            masculine = word[:-len(ending)]
+            if word.endswith(ending) and masculine in self._participles and masculine not in self.stems:
+                return self._participles[masculine]
+        return None
+
     def _verb_flags(self, verb):
         for flags, tags in self.stems.get(verb, ()):
             if any(re.match(r'v[0-9]', t) for t in tags):
@@ -727,6 +744,8 @@ def rank_entry(src, model, verdicts, e):
             verdict = {c: of_verb.get(b, 0) for c, b in zip(e.synonyms, e.bases)}
     else:
         ranked = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
+        if e.category == 'v' and src.is_lemma(e.headword):
+            ranked = without_participles(src, ranked)
     if verdict is not None:
         kept = [c for _, c in ranked if verdict.get(c) == 1][:MAX_SYNONYMS]
         quality = mean([p for p, c in ranked if verdict.get(c) == 1][:3])
@@ -740,6 +759,15 @@ def rank_entry(src, model, verdicts, e):
     e.synonyms = kept
     e.rank += selection_rank(src, e.headword, quality)
     e.reviewed = e.headword in verdicts
+
+
+def without_participles(src, ranked):
+    """A verb's line drops the participles of verbs it lists ("tenir": "gardée" beside
+    "garder"; "obtenir": "eues" beside "avoir"): the same synonym in a form that cannot
+    stand for an infinitive."""
+    listed = {c for _, c in ranked}
+    return [(p, c) for p, c in ranked
+            if ' ' in c or normalize(src.hun.participle_verb(c.replace('oe', 'œ')) or '') not in listed]
 
 
 def mean(values):
