@@ -82,6 +82,22 @@ class ConjugationTest(unittest.TestCase):
             with self.subTest(word=word):
                 self.assertEqual(self.hun.participle_verb(word), verb)
 
+    def test_nominal_forms(self):
+        # Another gender or number of a noun or adjective gives its dictionary form, and a
+        # synonym takes that gender and number: by rule, irregular, epicene, invariable, or
+        # none when a noun's own gender is the other one.
+        for word, lemma in [('grande', 'grand'), ('enfants', 'enfant'), ('vieille', 'vieux'), ('maison', None),
+                            ('yeux', None), ('mangeait', None)]:
+            with self.subTest(word=word):
+                self.assertEqual({s for s, _ in self.hun.nominal_analyses(word)} or {None}, {lemma})
+        fem, plural = frozenset({'is:fem', 'is:sg'}), frozenset({'is:pl'})
+        for word, features, form in [('content', fem, 'contente'), ('beau', fem, 'belle'), ('gros', fem, 'grosse'),
+                                     ('aimable', fem, 'aimable'), ('large', fem, 'large'), ('cheval', plural, 'chevaux'),
+                                     ('logis', plural, 'logis'), ('joie', plural, 'joies'), ('homme', fem, None),
+                                     ('bonheur', fem, None)]:
+            with self.subTest(word=word, features=sorted(features)):
+                self.assertEqual(self.hun.inflect(word, features), form)
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -115,6 +115,9 @@ class Hunspell:
         self.participle_rules = collections.defaultdict(list)   # flag -> past participle rules
         self.finite_rules = collections.defaultdict(list)   # flag -> conjugation rules
         self.finite_by_add = collections.defaultdict(list)   # added suffix -> conjugation rules
+        self.nominal_rules = collections.defaultdict(list)   # flag -> gender and number rules
+        self.nominal_by_add = collections.defaultdict(list)   # added suffix -> those rules
+        self.features = collections.defaultdict(list)   # stem -> gender and number of each entry
         for line in open(aff_path, encoding='utf-8'):
             parts = line.split()
             if len(parts) < 5 or parts[0] != 'SFX':
@@ -129,6 +132,10 @@ class Hunspell:
                 self.participle_rules['ppas', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
             if 'po:ppre' in morph:
                 self.participle_rules['ppre', flag].append((strip, add, re.compile('(?:' + cond + ')$')))
+            if not any(m.startswith('po:') for m in morph) and morph & NUMBERS:
+                rule = (strip, add, re.compile('(?:' + cond + ')$'), frozenset(morph & GENDERS_NUMBERS))
+                self.nominal_rules[flag].append(rule)
+                self.nominal_by_add[add].append((flag, rule))
             forms = finite_forms(morph)
             if forms:
                 rule = (strip, add, re.compile('(?:' + cond + ')$'), forms)
@@ -145,6 +152,7 @@ class Hunspell:
                 pairs = {flags[i:i + 2] for i in range(0, len(flags), 2)}
                 tags = [p[3:] for p in parts[1:] if p.startswith('po:')]
                 self.stems[word].append((pairs, tags))
+                self.features[word].append(frozenset(parts[1:]) & GENDERS_NUMBERS)
         self.cache = {}
 
     def _analyses(self, word):
@@ -241,6 +249,43 @@ class Hunspell:
                     found.append((verb, forms))
         return found
 
+    def nominal_analyses(self, word):
+        """(dictionary form, gender and number) for each noun or adjective of which
+        `word` is another gender or number ("grande": "grand", fem. sg.)."""
+        found = []
+        for cut in range(0, len(word) + 1):
+            add = word[len(word) - cut:] if cut else ''
+            for flag, (strip, _, cond, features) in self.nominal_by_add.get(add, ()):
+                stem = word[:len(word) - cut] + strip
+                if stem != word and cond.search(stem) and any(
+                        flag in flags and ({'nom', 'adj'} & set(tags)) for flags, tags in self.stems.get(stem, ())):
+                    found.append((stem, features))
+        return found
+
+    def inflect(self, word, features):
+        """`word` (a noun or adjective) in the gender and number of `features`, or None
+        when its rules have no such form or a noun's own gender is the other one."""
+        gender, number = GENDERS & features, NUMBERS & features
+        best = None
+        for (flags, tags), own in zip(self.stems.get(word, ()), self.features.get(word, ())):
+            if not {'nom', 'adj'} & set(tags) or gender and own & GENDERS and not own & gender:
+                continue   # not a noun or adjective, or a noun of the other gender
+            if 'is:inv' in own or own & number:
+                best = max(best or (), ((bool(own & gender), True, False), word))
+            for flag in sorted(flags):
+                for strip, add, cond, rule in self.nominal_rules.get(flag, ()):
+                    if not (word.endswith(strip) and cond.search(word)):
+                        continue
+                    if not (rule & NUMBERS & features or 'is:inv' in rule):
+                        continue
+                    if gender and rule & GENDERS and not rule & gender:
+                        continue
+                    # The exact gender first, then the masculine where none is asked.
+                    score = (bool(rule & gender), 'is:mas' in rule, 'is:inv' not in rule)
+                    if best is None or score > best[0]:
+                        best = (score, word[:len(word) - len(strip)] + add)
+        return best[1] if best else None
+
     def conjugations(self, verb, form):
         """Every (tense, person) form of an infinitive, one per homonym verb ("sortir":
         "sort", and "sortit" of the verb of law)."""
@@ -283,6 +328,9 @@ class Hunspell:
 
 # ---------------------------------------------------------------- helpers
 
+GENDERS = frozenset({'is:mas', 'is:fem'})
+NUMBERS = frozenset({'is:sg', 'is:pl', 'is:inv'})
+GENDERS_NUMBERS = GENDERS | NUMBERS
 TENSES = ('ipre', 'iimp', 'ifut', 'ipsi', 'cond', 'spre', 'simp', 'impe')
 PERSONS = ('3sg', '1sg', '3pl', '1pl', '2sg', '2pl')
 
@@ -746,19 +794,58 @@ def rank_entry(src, model, verdicts, e):
         ranked = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
         if e.category == 'v' and src.is_lemma(e.headword):
             ranked = without_participles(src, ranked)
+    borrowed, borrowed_quality = lemma_synonyms(src, model, verdicts, e) if e.verb is None else ([], 0.0)
     if verdict is not None:
         kept = [c for _, c in ranked if verdict.get(c) == 1][:MAX_SYNONYMS]
         quality = mean([p for p, c in ranked if verdict.get(c) == 1][:3])
-        if not kept:
+        if not kept and not borrowed:
             kept, quality = [c for _, c in ranked[:1]], -10.0 ** 4
+    elif borrowed:
+        kept = [c for p, c in ranked if p >= model.threshold]   # its own strong ones only
+        quality = mean([p for p, _ in ranked[:3]])
     else:
         kept = ranking.keep(ranked, model.threshold, model.few, MAX_SYNONYMS)
         quality = mean([p for p, _ in ranked[:3]])
+    if borrowed:
+        kept = (kept + [c for c in borrowed if c not in kept])[:MAX_SYNONYMS]
+        quality = max(quality, borrowed_quality)
     if not kept:
         kept = e.synonyms[:1]
     e.synonyms = kept
     e.rank += selection_rank(src, e.headword, quality)
     e.reviewed = e.headword in verdicts
+
+
+def lemma_synonyms(src, model, verdicts, e):
+    """For another gender or number of a noun or adjective ("grande", "enfants"), whose
+    own line is mostly thin, the synonyms of its dictionary form in that gender and
+    number ("grand": "ample", "large", "étendu" give "ample", "large", "étendue"), and
+    their strength: those its readers kept, or those clearing the threshold. Synonyms
+    with no such form ("homme" for a feminine), or none in the masculine for a feminine
+    form ("loi" for "droite"), are left out."""
+    h = e.headword.replace('oe', 'œ')
+    if ' ' in h or src.is_lemma(e.headword) or src.hun.finite_analyses(h):
+        return [], 0.0
+    for lemma, features in src.hun.nominal_analyses(h):
+        lemma = normalize(lemma)
+        entry = src.mythes.get(lemma) or src.wolf.get(lemma) or src.reverse.get(lemma)
+        if entry is None or not line_categories(entry.category) & line_categories(e.category) & {'n', 'adj'}:
+            continue
+        judged = verdicts.get(lemma)
+        out, strengths = [], []
+        for p, c in ranking.rank_candidates(src.graph, model, lemma, line_categories(entry.category)):
+            if (judged.get(c) != 1) if judged is not None else p < model.threshold:
+                continue
+            form = None if ' ' in c else src.hun.inflect(c.replace('oe', 'œ'), features)
+            if 'is:fem' in features and not src.hun.inflect(c.replace('oe', 'œ'), features - GENDERS | {'is:mas'}):
+                form = None   # a feminine noun of a masculine's other sense ("droit": "loi")
+            form = form and normalize(form)
+            if form and form not in out and not same_word(form.lower(), e.headword.lower()):
+                out.append(form)
+                strengths.append(p)
+        if out:
+            return out, mean(strengths[:3])
+    return [], 0.0
 
 
 def without_participles(src, ranked):
