@@ -778,35 +778,43 @@ def rank_entry(src, model, verdicts, e):
     candidates: common headwords with good lines before rare forms with weak ones.
 
     A reviewed headword keeps only the candidates judged right; one left with none
-    keeps its best candidate but falls behind every other entry of its letter."""
+    keeps its best candidate but falls behind every other entry of its letter. Other
+    forms of a word add its synonyms in their own form after theirs (lemma_synonyms)."""
     verdict = verdicts.get(e.headword)
+    borrowed, borrowed_quality = [], 0.0
     if e.verb is not None:
         # Built forms: the evidence is that of their verb's synonymy, and so are the
-        # verdicts when the verb was reviewed and the form was not.
+        # verdicts when the verb was reviewed. A reviewed form keeps what its readers
+        # kept of its own line first.
+        if verdict is not None:
+            own = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
+            borrowed = [c for _, c in own if verdict.get(c) == 1]
         verb = dict((c, p) for p, c in ranking.rank_candidates(src.graph, model, e.verb, {'v'}))
         scored = sorted(((verb.get(b, 0.0), i, c) for i, (c, b) in enumerate(zip(e.synonyms, e.bases))),
                         key=lambda t: (-round(t[0], 9), t[1]))
         ranked = [(p, c) for p, _, c in scored]
-        if verdict is None and e.verb in verdicts:
+        verdict = None
+        if e.verb in verdicts:
             of_verb = verdicts[e.verb]
             verdict = {c: of_verb.get(b, 0) for c, b in zip(e.synonyms, e.bases)}
+        elif e.headword in verdicts:
+            verdict = {c: int(p >= model.threshold) for p, c in ranked}
     else:
         ranked = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
         if e.category == 'v' and src.is_lemma(e.headword):
             ranked = without_participles(src, ranked)
-    borrowed, borrowed_quality = lemma_synonyms(src, model, verdicts, e) if e.verb is None else ([], 0.0)
+        borrowed, borrowed_quality = lemma_synonyms(src, model, verdicts, e)
     if verdict is not None:
         kept = [c for _, c in ranked if verdict.get(c) == 1][:MAX_SYNONYMS]
         quality = mean([p for p, c in ranked if verdict.get(c) == 1][:3])
         if not kept and not borrowed:
             kept, quality = [c for _, c in ranked[:1]], -10.0 ** 4
-    elif borrowed:
-        kept = [c for p, c in ranked if p >= model.threshold]   # its own strong ones only
-        quality = mean([p for p, _ in ranked[:3]])
     else:
         kept = ranking.keep(ranked, model.threshold, model.few, MAX_SYNONYMS)
         quality = mean([p for p, _ in ranked[:3]])
     if borrowed:
+        if e.verb is not None:   # the form's own kept synonyms come first
+            kept, borrowed = borrowed, kept
         kept = (kept + [c for c in borrowed if c not in kept])[:MAX_SYNONYMS]
         quality = max(quality, borrowed_quality)
     if not kept:
@@ -932,13 +940,16 @@ def frequent_forms(src, first):
 def conjugated(src, model, e, verdicts, built=False):
     """For a conjugated verb form whose line the sources give (mostly homographs' senses:
     "abolit: invalide, mutilé"), a copy whose synonyms are its verb's synonyms in the same
-    tense and person; None when the form is a reviewed headword or no synonym conjugates.
+    tense and person; None when no synonym conjugates.
     A built form (no source line) must be nothing but a verb form ("phrases" is a noun
     too, "souris" a noun first) of a verb in use ("have" is no form of a French verb
     anyone types), and no imperative with its pronoun ("allons-y")."""
     h = e.headword
-    if e.category != 'v' or h in verdicts or ' ' in h or src.is_lemma(h):
+    if ' ' in h or src.is_lemma(h):
         return None
+    if e.category != 'v' and (built or src.word_categories(h) != {'v'}):
+        return None   # a noun's line too ("affaires"), unless the noun is only the source's
+
     if built and (src.word_categories(h) != {'v'} or '-' in h):
         return None
     analyses = src.hun.finite_analyses(h.replace('oe', 'œ'))
@@ -968,7 +979,7 @@ def conjugated(src, model, e, verdicts, built=False):
     if not syns or built and judged is None and strong < model.few:
         return None   # a line of its own only from a reviewed verb or strong evidence
     entry = copy.copy(e)
-    entry.synonyms, entry.verb, entry.bases = syns, verb, bases
+    entry.category, entry.synonyms, entry.verb, entry.bases = 'v', syns, verb, bases
     return entry
 
 
