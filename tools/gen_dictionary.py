@@ -468,13 +468,15 @@ def category_from_synonyms(synonyms, hun):
 
 
 class Entry:
-    __slots__ = ('headword', 'category', 'synonyms', 'source', 'rank', 'order', 'reviewed', 'verb', 'bases')
+    __slots__ = ('headword', 'category', 'synonyms', 'source', 'rank', 'order', 'reviewed', 'verb', 'bases',
+                 'lemma')
 
     def __init__(self, headword, category, synonyms, source, rank=0.0, order=0):
         self.headword, self.category, self.synonyms = headword, category, synonyms
         self.source, self.rank, self.order = source, rank, order
         self.reviewed = False
         self.verb, self.bases = None, None      # built forms: their verb, and their synonyms' verbs
+        self.lemma = None                       # other forms: the dictionary form that lent synonyms
 
     def line(self):
         return self.headword + '§' + self.category + '$' + '\\'.join(self.synonyms)
@@ -803,7 +805,7 @@ def rank_entry(src, model, verdicts, e):
         ranked = ranking.rank_candidates(src.graph, model, e.headword, line_categories(e.category))
         if e.category == 'v' and src.is_lemma(e.headword):
             ranked = without_participles(src, ranked)
-        borrowed, borrowed_quality = lemma_synonyms(src, model, verdicts, e)
+        borrowed, borrowed_quality, e.lemma = lemma_synonyms(src, model, verdicts, e)
     if verdict is not None:
         kept = [c for _, c in ranked if verdict.get(c) == 1][:MAX_SYNONYMS]
         quality = mean([p for p, c in ranked if verdict.get(c) == 1][:3])
@@ -827,13 +829,13 @@ def rank_entry(src, model, verdicts, e):
 def lemma_synonyms(src, model, verdicts, e):
     """For another gender or number of a noun or adjective ("grande", "enfants"), whose
     own line is mostly thin, the synonyms of its dictionary form in that gender and
-    number ("grand": "ample", "large", "étendu" give "ample", "large", "étendue"), and
-    their strength: those its readers kept, or those clearing the threshold. Synonyms
-    with no such form ("homme" for a feminine), or none in the masculine for a feminine
-    form ("loi" for "droite"), are left out."""
+    number ("grand": "ample", "large", "étendu" give "ample", "large", "étendue"), their
+    strength, and that dictionary form. The synonyms are those its readers kept, or those
+    clearing the threshold; one with no such form ("homme" for a feminine), or none in the
+    masculine for a feminine form ("loi" for "droite"), is left out."""
     h = e.headword.replace('oe', 'œ')
     if ' ' in h or src.is_lemma(e.headword) or src.hun.finite_analyses(h):
-        return [], 0.0
+        return [], 0.0, None
     for lemma, features in src.hun.nominal_analyses(h):
         lemma = normalize(lemma)
         entry = src.mythes.get(lemma) or src.wolf.get(lemma) or src.reverse.get(lemma)
@@ -852,8 +854,8 @@ def lemma_synonyms(src, model, verdicts, e):
                 out.append(form)
                 strengths.append(p)
         if out:
-            return out, mean(strengths[:3])
-    return [], 0.0
+            return out, mean(strengths[:3]), lemma
+    return [], 0.0, None
 
 
 def without_participles(src, ranked):
@@ -947,8 +949,9 @@ def conjugated(src, model, e, verdicts, built=False):
     h = e.headword
     if ' ' in h or src.is_lemma(h):
         return None
-    if e.category != 'v' and (built or src.word_categories(h) != {'v'}):
-        return None   # a noun's line too ("affaires"), unless the noun is only the source's
+    if e.category != 'v' and (built or src.word_categories(h) != {'v'}
+                              or src.frequencies.get(h, 10 ** 6) >= CONJUGATED_FROM):
+        return None   # a noun's line ("affaires"), unless a frequent form ("aime") only a verb's
 
     if built and (src.word_categories(h) != {'v'} or '-' in h):
         return None
@@ -1037,6 +1040,10 @@ def main():
         src.mythes_stats['read'],
         ', '.join(f'{k} {v}' for k, v in sorted(src.mythes_stats.items()) if k != 'read')))
     print('synonyms per line: %.2f' % (sum(len(e.synonyms) for e in all_lines) / len(all_lines)))
+    print('source lines of conjugated forms given their verb\'s synonyms: %d; forms given their '
+          'dictionary form\'s synonyms: %d' % (
+              sum(e.verb is not None and e.source != 'conjugated' for e in all_lines),
+              sum(e.lemma is not None for e in all_lines)))
 
     heads = [e.headword for e in all_lines]
     print('aim: headwords with capitals: %d (30)' % sum(any(c.isupper() for c in h) for h in heads))
