@@ -25,6 +25,17 @@ QStringList spellings(const QString &word)
     return forms;
 }
 
+// `word`, then, when it is typed with "oe" ("soeurs"), with the ligature that the spelling
+// dictionary writes ("sœurs"): its lemmas are known only that way.
+QStringList ligatureSpellings(const QString &word)
+{
+    QString ligature = word;
+    ligature.replace(QStringLiteral("oe"), QStringLiteral("œ"))
+        .replace(QStringLiteral("Oe"), QStringLiteral("Œ"))
+        .replace(QStringLiteral("OE"), QStringLiteral("Œ"));
+    return ligature == word ? QStringList{word} : QStringList{word, ligature};
+}
+
 std::optional<QString> spellingWithEntry(const DictionaryStore &store, const QString &word)
 {
     for (const QString &form : spellings(word)) {
@@ -51,9 +62,11 @@ QString findAsWritten(const DictionaryStore &store, LemmaSource *lemmas, const T
     if (auto found = spellingWithEntry(store, base))
         return *found;
     if (lemmas && !base.isEmpty() && base.size() <= LongestLemmatizedWord) {
-        for (const QString &lemma : lemmas->lemmas(base)) {
-            if (auto found = spellingWithEntry(store, lemma))
-                return *found;
+        for (const QString &asked : ligatureSpellings(base)) {
+            for (const QString &lemma : lemmas->lemmas(asked)) {
+                if (auto found = spellingWithEntry(store, lemma))
+                    return *found;
+            }
         }
     }
     return base;

@@ -105,6 +105,7 @@ TEST(AsWritten, FirstSpellingWithAnEntry)
         {"elided article dropped", TextWord{QStringLiteral("l'arbre"), QStringLiteral("arbre")}, QStringLiteral("arbre"), 0},
         {"lemma", plain(QStringLiteral("mangerions")), QStringLiteral("manger"), 1},
         {"first lemma with an entry", plain(QStringLiteral("xétaient")), QStringLiteral("être"), 1},
+        {"lemma of a word typed with oe", plain(QStringLiteral("soeurs")), QStringLiteral("soeur"), 2},
         {"lemma of the word without its elision", TextWord{QStringLiteral("l'chevaux"), QStringLiteral("chevaux")}, QStringLiteral("cheval"), 1},
         {"nothing found: kept as given", plain(QStringLiteral("xyzzy")), QStringLiteral("xyzzy"), 1},
         {"nothing found after an elision", TextWord{QStringLiteral("qu'xyzzy"), QStringLiteral("xyzzy")}, QStringLiteral("xyzzy"), 1},
@@ -115,7 +116,8 @@ TEST(AsWritten, FirstSpellingWithAnEntry)
     for (const auto &row : rows) {
         TableLemmas lemmas({{QStringLiteral("mangerions"), {QStringLiteral("manger")}},
                             {QStringLiteral("xétaient"), {QStringLiteral("zzzz"), QStringLiteral("être")}},
-                            {QStringLiteral("chevaux"), {QStringLiteral("cheval")}}});
+                            {QStringLiteral("chevaux"), {QStringLiteral("cheval")}},
+                            {QStringLiteral("sœurs"), {QStringLiteral("sœur")}}});
         EXPECT_EQ(findAsWritten(store, &lemmas, row.word), row.expected) << row.name;
         EXPECT_EQ(lemmas.asked, row.lemmasAsked) << row.name;
     }
