@@ -963,6 +963,8 @@ def conjugated(src, model, e, verdicts, built=False):
         return None
     form = min((f for v, forms in analyses if v == verb for f in forms),
                key=lambda f: (TENSES.index(f[0]), PERSONS.index(f[1])))
+    if form[0] != 'ipre' and src.hun.participle(verb, 'ppas') == h.replace('oe', 'œ'):
+        return None   # "pris" is read as a participle, not as a simple past ("obtins")
     verb = normalize(verb)
     judged = verdicts.get(verb)
     syns, bases, seen, strong = [], [], {h}, 0
