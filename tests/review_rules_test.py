@@ -73,6 +73,14 @@ class ConjugationTest(unittest.TestCase):
             with self.subTest(word=word):
                 self.assertEqual(self.hun.finite_analyses(word), [])
 
+    def test_read_as_participle(self):
+        for verb, form, word, expected in [('prendre', ('ipsi', '1sg'), 'pris', True),
+                                           ('mettre', ('ipsi', '2sg'), 'mis', True),
+                                           ('dire', ('ipre', '3sg'), 'dit', False),
+                                           ('prendre', ('ipre', '1sg'), 'prends', False)]:
+            with self.subTest(word=word):
+                self.assertEqual(gen.read_as_participle(self.hun, verb, form, word), expected)
+
     def test_participle_verb(self):
         # Inflected participles point to their verb; a word that is a dictionary form of
         # its own (the noun "vue", the adjective "coordonnée"'s noun) or a verb does not.

@@ -939,6 +939,12 @@ def frequent_forms(src, first):
     return [w for w in dict.fromkeys(words) if ' ' not in w and "'" not in w]
 
 
+def read_as_participle(hun, verb, form, word):
+    """True when `word`, the verb's `form` in another tense than the present, is also its
+    past participle: "pris" is read as a participle, not as a simple past ("obtins")."""
+    return form[0] != 'ipre' and hun.participle(verb, 'ppas') == word
+
+
 def conjugated(src, model, e, verdicts, built=False):
     """For a conjugated verb form whose line the sources give (mostly homographs' senses:
     "abolit: invalide, mutilé"), a copy whose synonyms are its verb's synonyms in the same
@@ -963,8 +969,8 @@ def conjugated(src, model, e, verdicts, built=False):
         return None
     form = min((f for v, forms in analyses if v == verb for f in forms),
                key=lambda f: (TENSES.index(f[0]), PERSONS.index(f[1])))
-    if form[0] != 'ipre' and src.hun.participle(verb, 'ppas') == h.replace('oe', 'œ'):
-        return None   # "pris" is read as a participle, not as a simple past ("obtins")
+    if read_as_participle(src.hun, verb, form, h.replace('oe', 'œ')):
+        return None
     verb = normalize(verb)
     judged = verdicts.get(verb)
     syns, bases, seen, strong = [], [], {h}, 0
