@@ -118,6 +118,7 @@ class Hunspell:
         self.nominal_rules = collections.defaultdict(list)   # flag -> gender and number rules
         self.nominal_by_add = collections.defaultdict(list)   # added suffix -> those rules
         self.features = collections.defaultdict(list)   # stem -> gender and number of each entry
+        self._participles = None   # past participle -> its infinitive, built when first asked
         for line in open(aff_path, encoding='utf-8'):
             parts = line.split()
             if len(parts) < 5 or parts[0] != 'SFX':
@@ -219,7 +220,7 @@ class Hunspell:
         """The infinitive of which `word` is a feminine or plural past participle
         ("gardée", "eus"), when neither it nor its masculine singular is a dictionary
         form of its own ("disposée" has the adjective "disposé"); else None."""
-        if not hasattr(self, '_participles'):
+        if self._participles is None:
             self._participles = {}
             for verb, analyses in self.stems.items():
                 if any(re.match(r'v[0-9]', t) for _, tags in analyses for t in tags):
@@ -266,25 +267,20 @@ class Hunspell:
         """`word` (a noun or adjective) in the gender and number of `features`, or None
         when its rules have no such form or a noun's own gender is the other one."""
         gender, number = GENDERS & features, NUMBERS & features
-        best = None
+        forms = []   # (preference, form): the exact gender first, then the masculine
         for (flags, tags), own in zip(self.stems.get(word, ()), self.features.get(word, ())):
             if not {'nom', 'adj'} & set(tags) or gender and own & GENDERS and not own & gender:
                 continue   # not a noun or adjective, or a noun of the other gender
             if 'is:inv' in own or own & number:
-                best = max(best or (), ((bool(own & gender), True, False), word))
+                forms.append(((bool(own & gender), True, False), word))
             for flag in sorted(flags):
                 for strip, add, cond, rule in self.nominal_rules.get(flag, ()):
-                    if not (word.endswith(strip) and cond.search(word)):
-                        continue
-                    if not (rule & NUMBERS & features or 'is:inv' in rule):
-                        continue
-                    if gender and rule & GENDERS and not rule & gender:
-                        continue
-                    # The exact gender first, then the masculine where none is asked.
-                    score = (bool(rule & gender), 'is:mas' in rule, 'is:inv' not in rule)
-                    if best is None or score > best[0]:
-                        best = (score, word[:len(word) - len(strip)] + add)
-        return best[1] if best else None
+                    if (word.endswith(strip) and cond.search(word)
+                            and (rule & number or 'is:inv' in rule)
+                            and not (gender and rule & GENDERS and not rule & gender)):
+                        forms.append(((bool(rule & gender), 'is:mas' in rule, 'is:inv' not in rule),
+                                      word[:len(word) - len(strip)] + add))
+        return max(forms, key=lambda f: f[0])[1] if forms else None
 
     def conjugations(self, verb, form):
         """Every (tense, person) form of an infinitive, one per homonym verb ("sortir":
@@ -958,7 +954,6 @@ def conjugated(src, model, e, verdicts, built=False):
     if e.category != 'v' and (built or src.word_categories(h) != {'v'}
                               or src.frequencies.get(h, 10 ** 6) >= CONJUGATED_FROM):
         return None   # a noun's line ("affaires"), unless a frequent form ("aime") only a verb's
-
     if built and (src.word_categories(h) != {'v'} or '-' in h):
         return None
     analyses = src.hun.finite_analyses(h.replace('oe', 'œ'))
