@@ -55,13 +55,6 @@ def read_judged(path):
     return judged
 
 
-def entry_of(src, word):
-    for table in (src.mythes, src.wolf, src.reverse, src.participles):
-        if word in table:
-            return table[word]
-    return None
-
-
 def figures(lines, judged, ceiling):
     """lines: word -> shown synonyms (None when the word is no headword)."""
     shown = right = unjudged = none = missing = 0
@@ -168,7 +161,7 @@ def report(args):
 def training_rows(src, judged):
     rows = []
     for word in sorted(judged):
-        e = entry_of(src, word)
+        e = src.entry(word)
         cats = gen.line_categories(e.category) if e else set()
         for c in src.graph.candidates(word):
             if c in judged[word]:
@@ -238,13 +231,13 @@ def batches(args):
     heads = []
     for w in json.load(open(ranking.FREQUENCIES, encoding='utf-8'))[:args.first]:
         w = gen.normalize(w).replace('’', "'")
-        e = entry_of(src, w)
+        e = src.entry(w)
         if e is None or w in heads or w in done or e.source == 'participles':
             continue
         heads.append(w)
     items = []
     for w in heads:
-        e = entry_of(src, w)
+        e = src.entry(w)
         ranked = ranking.rank_candidates(src.graph, model, w, gen.line_categories(e.category))
         cands = sorted(c for _, c in ranked[:args.cap])
         if cands:
@@ -282,7 +275,7 @@ def rereads(args):
     readings = ranking.load_readings()
     items, counted = [], []
     for w in sorted(readings):
-        e = entry_of(src, w)
+        e = src.entry(w)
         if e is None:
             continue
         probs = {c: p for p, c in ranking.rank_candidates(src.graph, model, w, gen.line_categories(e.category))}

@@ -755,6 +755,14 @@ class Sources:
         self.graph = ranking.Graph(listed, first_sense, wolf_graph, self.word_categories, self.is_lemma,
                                    self.frequencies)
 
+    def entry(self, word):
+        """The source entry of a headword: mythes-fr's, else WOLF's, the reverse one or a
+        built participle's; None when no source has it."""
+        for table in (self.mythes, self.wolf, self.reverse, self.participles):
+            if word in table:
+                return table[word]
+        return None
+
     def is_lemma(self, word):
         """True for a dictionary form of hunspell's list (a stem, not a form its rules build)."""
         return word in self.hun.stems or word.replace('oe', 'œ') in self.hun.stems
@@ -834,7 +842,7 @@ def lemma_synonyms(src, model, verdicts, e):
         return [], 0.0, None
     for lemma, features in src.hun.nominal_analyses(h):
         lemma = normalize(lemma)
-        entry = src.mythes.get(lemma) or src.wolf.get(lemma) or src.reverse.get(lemma)
+        entry = src.entry(lemma)
         if entry is None or not line_categories(entry.category) & line_categories(e.category) & {'n', 'adj'}:
             continue
         judged = verdicts.get(lemma)
